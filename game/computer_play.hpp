@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "game/board.hpp"
+
+namespace vovodi {
+
+// The computer's playing strength; the window's field `Level` holds one.
+enum class Difficulty : std::uint8_t { Easy = 1, Normal = 2, Hard = 3, NoWin = 4 };
+
+// The free cell into which the computer writes its O on `board` at `level`,
+// or none when the board is full. The same board and level always give the
+// same cell:
+//  - Easy takes the first free cell of centre, corners, edges (4 0 2 6 8 1 3 5 7);
+//  - Normal first blocks a two-in-a-line of X, then completes its own line;
+//  - Hard and No Win first complete their own line, then block;
+//  - No Win then tries its eight opening answers before the free-cell scan.
+// A board that already holds a complete line is answered like any other.
+[[nodiscard]] std::optional<int> computerCell(const Board& board, Difficulty level);
+
+}  // namespace vovodi
