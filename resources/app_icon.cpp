@@ -1,10 +1,18 @@
 #include "resources/app_icon.hpp"
 
+#include <QString>
+
 namespace vovodi {
 
 QIcon appIcon()
 {
-    return QIcon{};
+    // Every rendered size, so that each place the icon is shown (title bar,
+    // task bar, Alt+Tab, HiDPI screens) gets a sharp one instead of a scaled one.
+    static constexpr int sizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+    QIcon icon;
+    for (const int size : sizes)
+        icon.addFile(QStringLiteral(":/icons/vovodi-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 }  // namespace vovodi
