@@ -1,0 +1,34 @@
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "app/app_info.hpp"
+#include "ui/platform/dialogs.hpp"
+
+namespace vovodi {
+namespace {
+
+QString appTitle() { return QString::fromUtf8(app::kTitle.data(), static_cast<qsizetype>(app::kTitle.size())); }
+
+}  // namespace
+
+void QtDialogs::showOutcome(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, appTitle(), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+std::optional<QString> QtDialogs::askName(QWidget* parent, const QString& prompt)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(appTitle());
+    dialog.setLabelText(prompt);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(QString());
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.textValue();
+}
+
+}  // namespace vovodi
