@@ -1,7 +1,5 @@
 #include "ui/about/frm_about.hpp"
 
-#include <string_view>
-
 #include <QFont>
 #include <QFrame>
 #include <QGuiApplication>
@@ -30,11 +28,6 @@ constexpr int px(int twips)
 void place(QWidget* widget, int left, int top, int width, int height)
 {
     widget->setGeometry(px(left), px(top), px(width), px(height));
-}
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QFont dialogFont()
@@ -138,7 +131,7 @@ frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setScaledContents(false);
     Image1->setPixmap(appIcon().pixmap(QSize(48, 48)));
-    Image1->setAccessibleName(fromView(app::kTitle) + QStringLiteral(" icon"));
+    Image1->setAccessibleName(QString::fromUtf8(app::kTitle) + QStringLiteral(" icon"));
 
     place(cmdOK, 120, 1200, 1215, 325);
     place(Command1, 120, 1610, 1215, 325);
@@ -171,11 +164,11 @@ frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
 void frmAbout::Form_Load()
 {
     Image1->resize(Image1->width(), px(705));  // the picture's bottom row is cut off
-    setWindowTitle(QStringLiteral("About ") + fromView(app::kTitle));
-    L[1]->setText(fromView(app::kTitle));
-    L[2]->setText(QStringLiteral("Version: ") + fromView(app::kDisplayVersion));
-    L[3]->setText(QStringLiteral("Created by ") + fromView(app::kCompany));
-    L[4]->setText(fromView(app::kCopyright));
+    setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(app::kTitle));
+    L[1]->setText(QString::fromUtf8(app::kTitle));
+    L[2]->setText(QStringLiteral("Version: ") + QString::fromUtf8(app::kDisplayVersion));
+    L[3]->setText(QStringLiteral("Created by ") + QString::fromUtf8(app::kCompany));
+    L[4]->setText(QString::fromUtf8(app::kCopyright));
     L[5]->setText(QStringLiteral("This product is licensed to: ") + desktop_.userName());
     for (std::size_t i = 0; i < L.size(); ++i) {
         labelTopTwips_[i] += kLabelMove;
@@ -191,7 +184,7 @@ void frmAbout::cmdOK_Click()
 void frmAbout::Command1_Click()
 {
     // Exactly "mailto:" and the address, no subject; the box stays open.
-    desktop_.openUrl(QUrl(QStringLiteral("mailto:") + fromView(app::kMailAddress)));
+    desktop_.openUrl(QUrl(QStringLiteral("mailto:") + QString::fromUtf8(app::kMailAddress)));
 }
 
 }  // namespace vovodi
