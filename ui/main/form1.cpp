@@ -38,6 +38,7 @@ void paintBackground(QWidget* w, const QColor& colour)
 {
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, colour);
+    pal.setColor(QPalette::Button, colour);  // an option button fills with its Button role
     w->setPalette(pal);
     w->setAutoFillBackground(true);
 }
@@ -247,6 +248,7 @@ void Form1::Form_Load()
 {
     Level = 4;
     setWindowTitle(QStringLiteral("Zuzozu Ruvar ") + toQString(app::kDisplayVersion));
+    updateSpokenScores();
 }
 
 void Form1::closeEvent(QCloseEvent* event)
@@ -291,8 +293,20 @@ void Form1::CheckWinner()
                                                    : QStringLiteral("<< You Failed >>"));
         QLabel* score = mark == Mark::X ? Label4 : Label3;
         score->setText(QString::fromStdString(nextScore(score->text().toStdString())));
+        updateSpokenScores();
         ClearBoard();
     }
+}
+
+// What a screen reader says of the scoreboard: "Computer score 3", "Ann score 2".
+void Form1::updateSpokenScores()
+{
+    const QString player = Label1->text().isEmpty() ? QStringLiteral("Player") : Label1->text();
+    Label1->setAccessibleName(QStringLiteral("Player name, ") + player);
+    Label1->setAccessibleDescription(QStringLiteral("Click to enter your name"));
+    Label2->setAccessibleName(QStringLiteral("Difficulty, ") + Label2->text());
+    Label3->setAccessibleName(QStringLiteral("Computer score ") + Label3->text());
+    Label4->setAccessibleName(player + QStringLiteral(" score ") + Label4->text());
 }
 
 void Form1::ComputerPlay()
@@ -349,6 +363,7 @@ void Form1::Command3_Click()
     Label3->setText(QStringLiteral("0"));
     Label4->setText(QStringLiteral("0"));
     Label1->setText(QStringLiteral("You"));
+    updateSpokenScores();
     ClearBoard();
 }
 
@@ -384,6 +399,7 @@ void Form1::Level1_Click(int Index)
     Command3_Click();
     Level = static_cast<std::uint8_t>(Index);
     Label2->setText(QString::fromLatin1(kLevelNames[static_cast<std::size_t>(Index)]));
+    updateSpokenScores();
 }
 
 void Form1::difm_Click(int Index) { Level1[static_cast<std::size_t>(Index)]->setChecked(true); }
@@ -393,6 +409,7 @@ void Form1::Label1_Click()
     // Cancel keeps the name; an empty answer empties it.
     if (const auto name = dialogs_.askName(this, QStringLiteral(" What is your name ? "))) {
         Label1->setText(*name);
+        updateSpokenScores();
     }
 }
 

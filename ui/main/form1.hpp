@@ -103,6 +103,7 @@ private:
     void CheckWinner();
     void ComputerPlay();
     void setComputerFirstEnabled(bool enabled);
+    void updateSpokenScores();
 
     Dialogs& dialogs_;
     Desktop& desktop_;
