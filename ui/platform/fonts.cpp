@@ -1,27 +1,23 @@
 #include "ui/platform/fonts.hpp"
 
+#include <QFile>
 #include <QFontDatabase>
-#include <QStringList>
+#include <QString>
 
 namespace vovodi {
 
 void ensureFonts()
 {
+    // Wine's free Tahoma and MS Sans Serif, where Debian's fonts-wine has put
+    // them (outside fontconfig's search path). Adding them without first
+    // asking the font database what it has saves a full enumeration of the
+    // system's fonts at start-up; a system that has the real faces simply
+    // has no such files, or both, and then either serves.
     static const bool done = [] {
-        const QStringList families = QFontDatabase::families();
-        const struct {
-            const char* family;
-            QStringList files;
-        } wanted[] = {
-            {"Tahoma", {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf")}},
-            {"MS Sans Serif", {QStringLiteral("ms_sans_serif.ttf")}},
-        };
-        for (const auto& w : wanted) {
-            if (families.contains(QLatin1String(w.family), Qt::CaseInsensitive)) {
-                continue;
-            }
-            for (const QString& file : w.files) {
-                QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/") + file);
+        for (const char* file : {"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf"}) {
+            const QString path = QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(file);
+            if (QFile::exists(path)) {
+                QFontDatabase::addApplicationFont(path);
             }
         }
         return true;
