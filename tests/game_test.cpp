@@ -56,40 +56,6 @@ TEST(ComputerCell, WorkedBoardsAtEveryLevel)
     }
 }
 
-TEST(HelpCell, WorkedBoardsAtEveryLevel)
-{
-    // The player's move chosen by Help, then the computer's reply on the board with that move.
-    struct HelpWorked {
-        const char* cells;
-        std::array<int, 4> help;
-        std::array<int, 4> reply;
-    };
-    const HelpWorked boards[] = {
-        {".........", {4, 4, 4, 4}, {0, 0, 0, 0}},
-        {"....O....", {0, 0, 0, 0}, {2, 2, 2, 8}},
-        {"XX.OO....", {2, 5, 2, 2}, {-2, 2, -2, -2}},  // -2: the help move wins, no reply here
-        {"XOXXOOOX.", {8, 8, 8, 8}, {-1, -1, -1, -1}},
-        {"XOXXOOOXX", {-1, -1, -1, -1}, {-1, -1, -1, -1}},
-    };
-    for (const HelpWorked& w : boards) {
-        for (std::size_t l = 0; l < kLevels.size(); ++l) {
-            SCOPED_TRACE(std::string{w.cells} + " at level " + std::to_string(l + 1));
-            Board b = board(w.cells);
-            const int help = cellOrNone(helpCell(b, kLevels[l]));
-            ASSERT_EQ(help, w.help[l]);
-            if (help < 0) {
-                continue;
-            }
-            b[help] = Mark::X;
-            if (owns(b, Mark::X)) {
-                EXPECT_EQ(w.reply[l], -2);
-                continue;
-            }
-            EXPECT_EQ(cellOrNone(computerCell(b, kLevels[l])), w.reply[l]);
-        }
-    }
-}
-
 // Can some sequence of player moves, starting on `b` with the player to move
 // and every move answered by the computer, complete a line of X?
 bool playerCanWin(const Board& b, Difficulty level)
