@@ -12,22 +12,15 @@
 #include "app/app_info.hpp"
 #include "resources/app_icon.hpp"
 #include "ui/platform/desktop.hpp"
+#include "ui/platform/twips.hpp"
 
 namespace vovodi {
 
 namespace {
 
-// Places are kept in twips (1/1440 inch) and shown in device-independent
-// pixels at 96 dpi, 15 twips a pixel, each value rounded to the nearest pixel
-// on its own: 190 twips (12.67 px) is 13 px. 15 is odd, so there are no ties.
-constexpr int px(int twips)
-{
-    return (twips + 7) / 15;
-}
-
 void place(QWidget* widget, int left, int top, int width, int height)
 {
-    widget->setGeometry(px(left), px(top), px(width), px(height));
+    widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
 }
 
 QFont dialogFont()
@@ -76,7 +69,8 @@ protected:
         QPainter painter(this);
         for (const EtchedLine& line : Line1) {
             // Like a GDI line, the end point itself is not drawn.
-            const QRect band(px(line.x1), px(line.y1), px(line.x2) - px(line.x1), line.light ? 2 : 1);
+            const QRect band(twips(line.x1), twips(line.y1), twips(line.x2) - twips(line.x1),
+                             line.light ? 2 : 1);
             painter.fillRect(band, palette().color(line.light ? QPalette::Light : QPalette::Dark));
         }
     }
@@ -120,7 +114,7 @@ frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
       Command1(new QPushButton(QStringLiteral("Mail"), this)), Frame1(new EtchedFrame(this)),
       L(makeLabels(Frame1)), desktop_(desktop), labelTopTwips_(kLabelTops)
 {
-    setFixedSize(px(5415), px(2055));
+    setFixedSize(twips(5415), twips(2055));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     setWindowIcon(appIcon());
@@ -163,7 +157,7 @@ frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
 
 void frmAbout::Form_Load()
 {
-    Image1->resize(Image1->width(), px(705));  // the picture's bottom row is cut off
+    Image1->resize(Image1->width(), twips(705));  // the picture's bottom row is cut off
     setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(app::kTitle));
     L[1]->setText(QString::fromUtf8(app::kTitle));
     L[2]->setText(QStringLiteral("Version: ") + QString::fromUtf8(app::kDisplayVersion));
@@ -172,7 +166,7 @@ void frmAbout::Form_Load()
     L[5]->setText(QStringLiteral("This product is licensed to: ") + desktop_.userName());
     for (std::size_t i = 0; i < L.size(); ++i) {
         labelTopTwips_[i] += kLabelMove;
-        L[i]->move(L[i]->x(), px(labelTopTwips_[i]));
+        L[i]->move(L[i]->x(), twips(labelTopTwips_[i]));
     }
 }
 

@@ -8,11 +8,9 @@
 
 #include <vector>
 
-namespace vovodi {
+#include "ui/platform/twips.hpp"
 
-// Twips (1/1440 inch) to device-independent pixels: 15 twips make one pixel
-// at 96 dpi, and Qt scales device-independent pixels to the real density.
-constexpr int twips(int t) { return t / 15; }
+namespace vovodi {
 
 // One board cell: a caption (the mark) drawn in its text colour on its
 // background, centred across and set from the top. It reports a press and a
