@@ -1,8 +1,7 @@
 // How fast the computer chooses its move, and how long a whole game tree takes.
 
-#include <benchmark/benchmark.h>
-
 #include <array>
+#include <benchmark/benchmark.h>
 #include <vector>
 
 #include "game/board.hpp"

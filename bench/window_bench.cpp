@@ -1,10 +1,10 @@
 // How long a whole player's move takes in the real window: the click, the
 // X, both winner checks, the computer's reply, and the repaint of the board.
 
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
 #include <QWidget>
-
-#include <benchmark/benchmark.h>
 
 #include "ui/main/form1.hpp"
 #include "ui/platform/desktop.hpp"

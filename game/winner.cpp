@@ -17,9 +17,8 @@ Mark winner(const Board& board)
 
 std::string nextScore(std::string_view score)
 {
-    const bool digitsOnly = !score.empty() && std::all_of(score.begin(), score.end(), [](char c) {
-        return c >= '0' && c <= '9';
-    });
+    const bool digitsOnly = !score.empty() && std::all_of(score.begin(), score.end(),
+                                                          [](char c) { return c >= '0' && c <= '9'; });
     if (!digitsOnly) {
         return "1";
     }

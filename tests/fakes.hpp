@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-#include <QUrl>
-
 #include <functional>
 #include <optional>
 #include <vector>
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
 
 #include "ui/platform/desktop.hpp"
 #include "ui/platform/dialogs.hpp"

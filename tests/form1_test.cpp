@@ -1,6 +1,8 @@
 // The game window driven as a user drives it: through its handlers, and
 // through real mouse and key events, with the modal boxes faked.
 
+#include <memory>
+
 #include <QAccessible>
 #include <QActionGroup>
 #include <QDialogButtonBox>
@@ -8,8 +10,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-
-#include <memory>
 
 #include "fakes.hpp"
 #include "ui/about/frm_about.hpp"
@@ -134,7 +134,8 @@ private slots:
         };
         std::vector<Seen> seen;
         dialogs->onOutcome = [&](const QString&) {
-            seen.push_back({boardText(*w), w->BO[3]->foreColor(), w->Label4->text(), w->Command2->isEnabled()});
+            seen.push_back(
+                {boardText(*w), w->BO[3]->foreColor(), w->Label4->text(), w->Command2->isEnabled()});
         };
         for (int cell : {0, 8, 6}) {
             clickCell(cell);
@@ -228,7 +229,8 @@ private slots:
             QCOMPARE(boardText(*w), after);
             QVERIFY(coloursHold(*w));
             const bool won = before == u"XX.OO...." && level != 2;
-            QCOMPARE(outcomeTexts(*dialogs), won ? QStringList{QStringLiteral("<< You Win >>")} : QStringList{});
+            QCOMPARE(outcomeTexts(*dialogs),
+                     won ? QStringList{QStringLiteral("<< You Win >>")} : QStringList{});
             QCOMPARE(w->Label4->text(), won ? QStringLiteral("1") : QStringLiteral("0"));
             checkComputerFirst();
         }

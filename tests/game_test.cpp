@@ -1,9 +1,8 @@
 // Rules of the game engine: worked boards, exhaustive game-tree searches and
 // properties over every one of the 3^9 boards.
 
-#include <gtest/gtest.h>
-
 #include <array>
+#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,7 +29,10 @@ Board board(std::string_view cells)
 }
 
 // -1 stands for "no cell".
-int cellOrNone(std::optional<int> c) { return c.value_or(-1); }
+int cellOrNone(std::optional<int> c)
+{
+    return c.value_or(-1);
+}
 
 struct Worked {
     const char* cells;
@@ -40,13 +42,13 @@ struct Worked {
 TEST(ComputerCell, WorkedBoardsAtEveryLevel)
 {
     const Worked boards[] = {
-        {".........", {4, 4, 4, 4}},  {"....X....", {0, 0, 0, 0}},  {"X........", {4, 4, 4, 4}},
-        {".X.......", {4, 4, 4, 4}},  {"OO.XX.X..", {2, 5, 2, 2}},  // blocks first at Normal
-        {"XXO.OO.XX", {6, 6, 3, 3}},                                 // target position outranks line
-        {"..XOO..XX", {0, 5, 5, 5}},  {"X...O...X", {2, 2, 2, 1}},  {"..X.O.X..", {0, 0, 0, 1}},
-        {"....OX.X.", {0, 0, 0, 8}},  {"O...X....", {2, 2, 2, 8}},  {"X...O....", {2, 2, 2, 8}},
-        {"....O...X", {0, 0, 0, 0}},                                 // No Win has no rule for it
-        {"OX.XO...X", {2, 2, 2, 6}},  {"XOXXOOOXX", {-1, -1, -1, -1}},
+        {".........", {4, 4, 4, 4}}, {"....X....", {0, 0, 0, 0}},     {"X........", {4, 4, 4, 4}},
+        {".X.......", {4, 4, 4, 4}}, {"OO.XX.X..", {2, 5, 2, 2}},  // blocks first at Normal
+        {"XXO.OO.XX", {6, 6, 3, 3}},                               // target position outranks line
+        {"..XOO..XX", {0, 5, 5, 5}}, {"X...O...X", {2, 2, 2, 1}},     {"..X.O.X..", {0, 0, 0, 1}},
+        {"....OX.X.", {0, 0, 0, 8}}, {"O...X....", {2, 2, 2, 8}},     {"X...O....", {2, 2, 2, 8}},
+        {"....O...X", {0, 0, 0, 0}},  // No Win has no rule for it
+        {"OX.XO...X", {2, 2, 2, 6}}, {"XOXXOOOXX", {-1, -1, -1, -1}},
     };
     for (const Worked& w : boards) {
         for (std::size_t l = 0; l < kLevels.size(); ++l) {

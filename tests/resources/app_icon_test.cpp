@@ -1,12 +1,12 @@
 // Links only vovodi_resources: the icon PNGs must reach the Qt resource system
 // of any program that links the static library, and appIcon() must offer
 // every rendered size.
-#include "resources/app_icon.hpp"
-
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
 #include <QtTest>
+
+#include "resources/app_icon.hpp"
 
 class AppIconTest : public QObject {
     Q_OBJECT
@@ -40,7 +40,8 @@ private slots:
             QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
         // Asked for a size it has, it hands out that picture unscaled.
         QCOMPARE(icon.pixmap(QSize(48, 48)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                 QImage(QStringLiteral(":/icons/vovodi-48.png")).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+                 QImage(QStringLiteral(":/icons/vovodi-48.png"))
+                     .convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 };
 

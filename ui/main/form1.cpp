@@ -27,7 +27,10 @@ const QString kO = QStringLiteral("O");
 
 constexpr std::array<const char*, 5> kLevelNames{"", "Easy", "Normal", "Hard", "No Win"};
 
-QString toQString(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString toQString(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 QRect twipsRect(int left, int top, int width, int height)
 {
@@ -74,7 +77,10 @@ Form1::Form1(Dialogs& dialogs, Desktop& desktop, QWidget* parent)
 
 Form1::~Form1() = default;
 
-frmAbout* Form1::aboutDialog() const { return about_.data(); }
+frmAbout* Form1::aboutDialog() const
+{
+    return about_.data();
+}
 
 void Form1::buildControls()
 {
@@ -120,10 +126,12 @@ void Form1::buildControls()
     setUpScore(Label4, twipsRect(2880, 360, 615, 255));
 
     // The difficulty options, one exclusive group on the window.
-    const std::array<QRect, 5> optionPlaces{QRect{}, twipsRect(3600, 120, 975, 255), twipsRect(3600, 360, 975, 255),
-                                            twipsRect(4680, 120, 855, 255), twipsRect(4680, 360, 855, 255)};
+    const std::array<QRect, 5> optionPlaces{QRect{}, twipsRect(3600, 120, 975, 255),
+                                            twipsRect(3600, 360, 975, 255), twipsRect(4680, 120, 855, 255),
+                                            twipsRect(4680, 360, 855, 255)};
     for (int i = 1; i <= 4; ++i) {
-        auto* option = new QRadioButton(QString::fromLatin1(kLevelNames[static_cast<std::size_t>(i)]), client);
+        auto* option =
+            new QRadioButton(QString::fromLatin1(kLevelNames[static_cast<std::size_t>(i)]), client);
         option->setGeometry(optionPlaces[static_cast<std::size_t>(i)]);
         paintBackground(option, colours::kWindowBlue);
         Level1[static_cast<std::size_t>(i)] = option;
@@ -343,9 +351,15 @@ void Form1::BO_Click(int Index)
     CheckWinner();
 }
 
-void Form1::Command1_Click() { ClearBoard(); }
+void Form1::Command1_Click()
+{
+    ClearBoard();
+}
 
-void Form1::New1m_Click() { ClearBoard(); }
+void Form1::New1m_Click()
+{
+    ClearBoard();
+}
 
 void Form1::Command2_Click()
 {
@@ -356,7 +370,10 @@ void Form1::Command2_Click()
     setComputerFirstEnabled(false);
 }
 
-void Form1::sbcm_Click() { Command2_Click(); }
+void Form1::sbcm_Click()
+{
+    Command2_Click();
+}
 
 void Form1::Command3_Click()
 {
@@ -367,7 +384,10 @@ void Form1::Command3_Click()
     ClearBoard();
 }
 
-void Form1::New2m_Click() { Command3_Click(); }
+void Form1::New2m_Click()
+{
+    Command3_Click();
+}
 
 void Form1::Command4_Click()
 {
@@ -388,7 +408,10 @@ void Form1::Command4_Click()
     CheckWinner();
 }
 
-void Form1::hbcm_Click() { Command4_Click(); }
+void Form1::hbcm_Click()
+{
+    Command4_Click();
+}
 
 void Form1::Level1_Click(int Index)
 {
@@ -402,7 +425,10 @@ void Form1::Level1_Click(int Index)
     updateSpokenScores();
 }
 
-void Form1::difm_Click(int Index) { Level1[static_cast<std::size_t>(Index)]->setChecked(true); }
+void Form1::difm_Click(int Index)
+{
+    Level1[static_cast<std::size_t>(Index)]->setChecked(true);
+}
 
 void Form1::Label1_Click()
 {
@@ -434,19 +460,49 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::BO_MouseDown(int Index) { BO[static_cast<std::size_t>(Index)]->setBackColor(colours::kPressGreen); }
+void Form1::BO_MouseDown(int Index)
+{
+    BO[static_cast<std::size_t>(Index)]->setBackColor(colours::kPressGreen);
+}
 
-void Form1::BO_MouseUp(int Index) { BO[static_cast<std::size_t>(Index)]->setBackColor(colours::kWhite); }
+void Form1::BO_MouseUp(int Index)
+{
+    BO[static_cast<std::size_t>(Index)]->setBackColor(colours::kWhite);
+}
 
 // A button is green while a mouse button is held on it, light blue again on release.
-void Form1::Command1_MouseDown() { Command1->setBackColor(colours::kPressGreen); }
-void Form1::Command1_MouseUp() { Command1->setBackColor(colours::kLightBlue); }
-void Form1::Command2_MouseDown() { Command2->setBackColor(colours::kPressGreen); }
-void Form1::Command2_MouseUp() { Command2->setBackColor(colours::kLightBlue); }
-void Form1::Command3_MouseDown() { Command3->setBackColor(colours::kPressGreen); }
-void Form1::Command3_MouseUp() { Command3->setBackColor(colours::kLightBlue); }
-void Form1::Command4_MouseDown() { Command4->setBackColor(colours::kPressGreen); }
-void Form1::Command4_MouseUp() { Command4->setBackColor(colours::kLightBlue); }
+void Form1::Command1_MouseDown()
+{
+    Command1->setBackColor(colours::kPressGreen);
+}
+void Form1::Command1_MouseUp()
+{
+    Command1->setBackColor(colours::kLightBlue);
+}
+void Form1::Command2_MouseDown()
+{
+    Command2->setBackColor(colours::kPressGreen);
+}
+void Form1::Command2_MouseUp()
+{
+    Command2->setBackColor(colours::kLightBlue);
+}
+void Form1::Command3_MouseDown()
+{
+    Command3->setBackColor(colours::kPressGreen);
+}
+void Form1::Command3_MouseUp()
+{
+    Command3->setBackColor(colours::kLightBlue);
+}
+void Form1::Command4_MouseDown()
+{
+    Command4->setBackColor(colours::kPressGreen);
+}
+void Form1::Command4_MouseUp()
+{
+    Command4->setBackColor(colours::kLightBlue);
+}
 
 void Form1::aboutm_Click()
 {

@@ -1,14 +1,14 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 #include <QActionGroup>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPointer>
 #include <QRadioButton>
-
-#include <array>
-#include <cstdint>
 
 #include "game/board.hpp"
 #include "ui/main/widgets.hpp"
@@ -34,16 +34,16 @@ public:
 
     // Board cells BO(0)..BO(8), row by row from the top-left.
     std::array<Cell*, 9> BO{};
-    ColourButton* Command1 = nullptr;  // New Game
-    ColourButton* Command2 = nullptr;  // Computer
-    ColourButton* Command3 = nullptr;  // Restart All
-    ColourButton* Command4 = nullptr;  // Help
-    ClickLabel* Label1 = nullptr;      // player's name
-    QLabel* Label2 = nullptr;          // difficulty name, heading the computer's row
-    QLabel* Label3 = nullptr;          // computer's score
-    QLabel* Label4 = nullptr;          // player's score
-    QLabel* Label5 = nullptr;          // "="
-    QLabel* Label6 = nullptr;          // "="
+    ColourButton* Command1 = nullptr;       // New Game
+    ColourButton* Command2 = nullptr;       // Computer
+    ColourButton* Command3 = nullptr;       // Restart All
+    ColourButton* Command4 = nullptr;       // Help
+    ClickLabel* Label1 = nullptr;           // player's name
+    QLabel* Label2 = nullptr;               // difficulty name, heading the computer's row
+    QLabel* Label3 = nullptr;               // computer's score
+    QLabel* Label4 = nullptr;               // player's score
+    QLabel* Label5 = nullptr;               // "="
+    QLabel* Label6 = nullptr;               // "="
     std::array<QRadioButton*, 5> Level1{};  // indices 1..4
 
     QMenu* editm = nullptr;

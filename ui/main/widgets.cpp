@@ -1,19 +1,19 @@
 #include "ui/main/widgets.hpp"
 
+#include <array>
+#include <utility>
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
-#include <array>
-#include <utility>
-
 namespace vovodi {
 namespace {
 
 constexpr std::array<const char*, 9> kCellPlaces{
-    "Top left", "Top centre", "Top right", "Middle left", "Centre",
+    "Top left",     "Top centre",  "Top right",     "Middle left",  "Centre",
     "Middle right", "Bottom left", "Bottom centre", "Bottom right",
 };
 
@@ -21,7 +21,9 @@ constexpr std::array<const char*, 9> kCellPlaces{
 // pressing it through the screen reader plays the cell.
 class CellAccessible final : public QAccessibleWidget {
 public:
-    explicit CellAccessible(Cell* cell) : QAccessibleWidget(cell, QAccessible::Button, QStringLiteral("Cell")) {}
+    explicit CellAccessible(Cell* cell) : QAccessibleWidget(cell, QAccessible::Button, QStringLiteral("Cell"))
+    {
+    }
 
     QString text(QAccessible::Text t) const override
     {
@@ -69,9 +71,8 @@ Cell::Cell(int index, QWidget* parent)
 
 QString Cell::spokenText() const
 {
-    return QStringLiteral("%1, %2")
-        .arg(QLatin1String(kCellPlaces[static_cast<std::size_t>(index_)]),
-             caption_.isEmpty() ? QStringLiteral("empty") : caption_);
+    return QStringLiteral("%1, %2").arg(QLatin1String(kCellPlaces[static_cast<std::size_t>(index_)]),
+                                        caption_.isEmpty() ? QStringLiteral("empty") : caption_);
 }
 
 void Cell::setCaption(const QString& caption)
@@ -84,7 +85,8 @@ void Cell::setCaption(const QString& caption)
     if (QAccessible::isActive()) {
         QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&nameChanged);
-        QAccessibleValueChangeEvent valueChanged(this, caption_.isEmpty() ? QStringLiteral("empty") : caption_);
+        QAccessibleValueChangeEvent valueChanged(this,
+                                                 caption_.isEmpty() ? QStringLiteral("empty") : caption_);
         QAccessible::updateAccessibility(&valueChanged);
     }
 }
@@ -217,7 +219,8 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
     }
 }
 
-LinesOverlay::LinesOverlay(std::vector<Line> lines, QWidget* parent) : QWidget(parent), lines_(std::move(lines))
+LinesOverlay::LinesOverlay(std::vector<Line> lines, QWidget* parent)
+    : QWidget(parent), lines_(std::move(lines))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <vector>
+
 #include <QColor>
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
-
-#include <vector>
 
 #include "ui/platform/twips.hpp"
 

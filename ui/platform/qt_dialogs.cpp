@@ -7,7 +7,10 @@
 namespace vovodi {
 namespace {
 
-QString appTitle() { return QString::fromUtf8(app::kTitle.data(), static_cast<qsizetype>(app::kTitle.size())); }
+QString appTitle()
+{
+    return QString::fromUtf8(app::kTitle.data(), static_cast<qsizetype>(app::kTitle.size()));
+}
 
 }  // namespace
 
