@@ -192,14 +192,28 @@ void ColourButton::paintEvent(QPaintEvent*)
 
 void ColourButton::mousePressEvent(QMouseEvent* event)
 {
+    held_ = true;
     emit mouseDown();
     QPushButton::mousePressEvent(event);
 }
 
 void ColourButton::mouseReleaseEvent(QMouseEvent* event)
 {
+    held_ = false;
     emit mouseUp();
     QPushButton::mouseReleaseEvent(event);
+}
+
+void ColourButton::changeEvent(QEvent* event)
+{
+    // A button disabled while a mouse button is held on it (Computer, when the
+    // computer opens the game from the keyboard or the menu meanwhile) gets no
+    // release; it lets go now, so that it does not stay green.
+    if (event->type() == QEvent::EnabledChange && !isEnabled() && held_) {
+        held_ = false;
+        emit mouseUp();
+    }
+    QPushButton::changeEvent(event);
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)

@@ -67,9 +67,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QColor backColor_;
+    bool held_ = false;  // a mouse button went down here and has not come up
 };
 
 // A label that reports a click: a left press released over it.
