@@ -40,8 +40,8 @@ set(CPACK_PACKAGE_VERSION "${VOVODI_DISPLAY_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${VOVODI_SUMMARY}")
 set(CPACK_PACKAGE_DESCRIPTION
     "You play X against the computer's O on the three-by-three board, at four
-levels: Easy, Normal, Hard and No Win. A scoreboard keeps the score, Help move
-shows a good square, and the digit keys play the squares laid out like a
+levels: Easy, Normal, Hard and No Win. A scoreboard keeps the score, Help
+plays your move for you, and the digit keys play the squares laid out like a
 numeric keypad.")
 set(CPACK_PACKAGE_CONTACT "${VOVODI_COMPANY} <${VOVODI_MAIL}>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
