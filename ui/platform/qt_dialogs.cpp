@@ -1,5 +1,7 @@
+#include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "app/app_info.hpp"
 #include "ui/platform/dialogs.hpp"
@@ -18,6 +20,7 @@ void QtDialogs::showOutcome(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, appTitle(), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setIcon(QIcon());  // some desktop themes put one on every button
     box.exec();
 }
 
