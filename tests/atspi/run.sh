@@ -70,13 +70,8 @@ game)
     "$2" 2>"$workdir/game.log" &
     game=$!
     started+=("$game")
-    if [ $# -ge 3 ]; then
-        "$python" "$here/play_with_screen_reader.py" "$game" | tee "$3"
-        status=${PIPESTATUS[0]}
-    else
-        "$python" "$here/play_with_screen_reader.py" "$game"
-        status=$?
-    fi
+    "$python" "$here/play_with_screen_reader.py" "$game" | tee "${3:-/dev/null}"
+    status=${PIPESTATUS[0]}
     if [ "$status" -ne 0 ]; then
         echo "--- the game's messages:" >&2
         cat "$workdir/game.log" >&2
