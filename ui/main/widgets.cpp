@@ -58,6 +58,15 @@ QAccessibleInterface* cellAccessibleFactory(const QString& className, QObject* o
     return nullptr;
 }
 
+// Stores a new colour and repaints, when it is new.
+void setColour(QWidget* widget, QColor& field, const QColor& colour)
+{
+    if (colour != field) {
+        field = colour;
+        widget->update();
+    }
+}
+
 }  // namespace
 
 Cell::Cell(int index, QWidget* parent)
@@ -93,18 +102,12 @@ void Cell::setCaption(const QString& caption)
 
 void Cell::setForeColor(const QColor& colour)
 {
-    if (colour != foreColor_) {
-        foreColor_ = colour;
-        update();
-    }
+    setColour(this, foreColor_, colour);
 }
 
 void Cell::setBackColor(const QColor& colour)
 {
-    if (colour != backColor_) {
-        backColor_ = colour;
-        update();
-    }
+    setColour(this, backColor_, colour);
 }
 
 void Cell::paintEvent(QPaintEvent*)
@@ -144,10 +147,7 @@ ColourButton::ColourButton(const QString& caption, QWidget* parent) : QPushButto
 
 void ColourButton::setBackColor(const QColor& colour)
 {
-    if (colour != backColor_) {
-        backColor_ = colour;
-        update();
-    }
+    setColour(this, backColor_, colour);
 }
 
 void ColourButton::paintEvent(QPaintEvent*)
