@@ -306,7 +306,7 @@ void Form1::CheckWinner()
     }
 }
 
-// What a screen reader says of the scoreboard: "Computer score 3", "Ann score 2".
+// What a screen reader says of the scoreboard: "Computer score 3", "Your score 2", "Ann score 2".
 void Form1::updateSpokenScores()
 {
     const QString player = Label1->text().isEmpty() ? QStringLiteral("Player") : Label1->text();
@@ -314,7 +314,8 @@ void Form1::updateSpokenScores()
     Label1->setAccessibleDescription(QStringLiteral("Click to enter your name"));
     Label2->setAccessibleName(QStringLiteral("Difficulty, ") + Label2->text());
     Label3->setAccessibleName(QStringLiteral("Computer score ") + Label3->text());
-    Label4->setAccessibleName(player + QStringLiteral(" score ") + Label4->text());
+    const QString owner = player == u"You" ? QStringLiteral("Your") : player;
+    Label4->setAccessibleName(owner + QStringLiteral(" score ") + Label4->text());
 }
 
 void Form1::ComputerPlay()
