@@ -27,11 +27,6 @@ const QString kO = QStringLiteral("O");
 
 constexpr std::array<const char*, 5> kLevelNames{"", "Easy", "Normal", "Hard", "No Win"};
 
-QString toQString(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QRect twipsRect(int left, int top, int width, int height)
 {
     return {twips(left), twips(top), twips(width), twips(height)};
@@ -54,7 +49,7 @@ Form1::Form1(Dialogs& dialogs, Desktop& desktop, QWidget* parent)
     ensureFonts();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(toQString(app::kTitle));
+    setWindowTitle(QString::fromUtf8(app::kTitle));
     setWindowIcon(appIcon());
     QFont formFont(QStringLiteral("MS Sans Serif"));
     formFont.setPointSizeF(8.25);
@@ -255,7 +250,7 @@ Board Form1::board() const
 void Form1::Form_Load()
 {
     Level = 4;
-    setWindowTitle(QStringLiteral("Zuzozu Ruvar ") + toQString(app::kDisplayVersion));
+    setWindowTitle(QStringLiteral("Zuzozu Ruvar ") + QString::fromUtf8(app::kDisplayVersion));
     updateSpokenScores();
 }
 

@@ -7,18 +7,9 @@
 #include "ui/platform/dialogs.hpp"
 
 namespace vovodi {
-namespace {
-
-QString appTitle()
-{
-    return QString::fromUtf8(app::kTitle.data(), static_cast<qsizetype>(app::kTitle.size()));
-}
-
-}  // namespace
-
 void QtDialogs::showOutcome(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, appTitle(), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(app::kTitle), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Ok)->setIcon(QIcon());  // some desktop themes put one on every button
     box.exec();
@@ -27,7 +18,7 @@ void QtDialogs::showOutcome(QWidget* parent, const QString& text)
 std::optional<QString> QtDialogs::askName(QWidget* parent, const QString& prompt)
 {
     QInputDialog dialog(parent);
-    dialog.setWindowTitle(appTitle());
+    dialog.setWindowTitle(QString::fromUtf8(app::kTitle));
     dialog.setLabelText(prompt);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(QString());
