@@ -2,6 +2,8 @@
 # generated C++ header, the Windows version record, the desktop entry and the
 # AppStream metainfo are all made from these values.
 set(VOVODI_TITLE "Vovodi")
+# The game window's title, before the version.
+set(VOVODI_WINDOW_CAPTION "Zuzozu Ruvar")
 set(VOVODI_VERSION_MAJOR 2)
 set(VOVODI_VERSION_MINOR 4)
 set(VOVODI_VERSION_BUILD 0)

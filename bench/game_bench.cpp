@@ -6,6 +6,7 @@
 
 #include "game/board.hpp"
 #include "game/computer_play.hpp"
+#include "game/game.hpp"
 
 namespace {
 
@@ -82,6 +83,36 @@ void BM_GameTree(benchmark::State& state)
     state.counters["games"] = static_cast<double>(games);
 }
 BENCHMARK(BM_GameTree)->DenseRange(1, 4)->ArgName("level")->Unit(benchmark::kMicrosecond);
+
+// A whole turn on the model: the player's X, both winner checks and the
+// computer's reply, the player always taking the next free cell of a fixed
+// walk; a full board is cleared outside the measurement.
+void BM_Turn(benchmark::State& state)
+{
+    struct : vovodi::Game::Announcer {
+        void announce(Mark) override {}
+    } silent;
+    vovodi::Game game(silent);
+    game.setLevel(static_cast<Difficulty>(state.range(0)));
+    static constexpr std::array<int, 9> kWalk{0, 8, 2, 6, 1, 7, 3, 5, 4};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        std::size_t tried = 0;
+        while (tried < 9 && game.board()[static_cast<std::size_t>(kWalk[next])] != Mark::None) {
+            next = (next + 1) % 9;
+            ++tried;
+        }
+        if (tried == 9) {
+            state.PauseTiming();
+            game.newGame();
+            state.ResumeTiming();
+            continue;
+        }
+        game.playCell(kWalk[next]);
+        benchmark::DoNotOptimize(game.board());
+    }
+}
+BENCHMARK(BM_Turn)->DenseRange(1, 4)->ArgName("level");
 
 }  // namespace
 

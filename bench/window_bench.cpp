@@ -30,7 +30,7 @@ void BM_PlayerMove(benchmark::State& state)
     SilentDialogs dialogs;
     NoDesktop desktop;
     vovodi::Form1 w(dialogs, desktop);
-    w.Level1_Click(static_cast<int>(state.range(0)));
+    w.Level1_Click(static_cast<vovodi::Difficulty>(state.range(0)));
     w.show();
     QCoreApplication::processEvents();
     // The player walks the cells in a fixed order, always taking the next free one.

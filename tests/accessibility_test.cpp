@@ -102,7 +102,7 @@ private slots:
         QTest::mouseClick(mouse.w.BO[0], Qt::LeftButton);
         const QString board = testing::boardText(w);
         QCOMPARE(board, testing::boardText(mouse.w));
-        QVERIFY(board.startsWith(u'X') && board.count(u'O') == 1 && testing::coloursHold(w));
+        QVERIFY(board.startsWith(u'X') && board.count(u'O') == 1);
 
         // Found by walking down from the window, as a reader does.
         for (int i = 0; i < 9; ++i) {
@@ -129,17 +129,21 @@ private slots:
         testing::Window win;
         Form1& w = win.w;
         w.show();
+        w.Level1[2]->click();  // Hard
         heard.clear();
-        testing::setBoard(w, QStringLiteral("OO.XX...."));
-        press(accessible(w.BO[8]));  // the computer completes its top row
-        QCOMPARE(accessible(w.Label3)->text(QAccessible::Name), QStringLiteral("Computer score 1"));
-        const QStringList toldOfScore = heard.value(w.Label3);
-
+        for (int cell : {0, 8, 6}) {
+            press(accessible(w.BO[cell]));
+        }
         win.dialogs.nextName = QStringLiteral("Ann");
         w.Label1_Click();
-        testing::setBoard(w, QStringLiteral("XX.OO...."));
-        press(accessible(w.BO[2]));
+        heard.clear();
+        press(accessible(w.BO[3]));  // the left column, and the computer opens the next game
         QCOMPARE(accessible(w.Label4)->text(QAccessible::Name), QStringLiteral("Ann score 1"));
+        const QStringList toldOfScore = heard.value(w.Label4);
+        for (int cell : {1, 2}) {  // the computer completes its diagonal
+            press(accessible(w.BO[cell]));
+        }
+        QCOMPARE(accessible(w.Label3)->text(QAccessible::Name), QStringLiteral("Computer score 1"));
         win.dialogs.nextName = QString();  // a name left empty is still someone's score
         w.Label1_Click();
         QCOMPARE(accessible(w.Label4)->text(QAccessible::Name), QStringLiteral("Player score 1"));
@@ -147,13 +151,11 @@ private slots:
         if (!bridge) {
             QSKIP("no screen reader bridge to send change events: accessibility_tests_atspi checks them");
         }
-        QCOMPARE(toldOfScore, QStringList(QStringLiteral("name:Computer score 1")));
-        w.Command1->click();  // New Game, after the computer opened the next game
+        QCOMPARE(toldOfScore, QStringList(QStringLiteral("name:Ann score 1")));
         heard.clear();
         press(accessible(w.BO[4]));
-        const QString moved = testing::boardText(w);
-        QCOMPARE(moved.count(u'.'), 7);
         checkToldSince(w, QStringLiteral("........."));
+        const QString moved = testing::boardText(w);
         heard.clear();
         w.Command1->click();  // New Game
         checkToldSince(w, moved);

@@ -1,14 +1,19 @@
-// Rules of the game engine: worked boards, exhaustive game-tree searches and
-// properties over every one of the 3^9 boards.
+// Rules of the game: the computer's move on worked boards, exhaustive
+// game-tree searches, properties over every one of the 3^9 boards, and the
+// session's turn flow under long random runs of every command.
 
+#include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
 #include <optional>
+#include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "game/board.hpp"
 #include "game/computer_play.hpp"
+#include "game/game.hpp"
 #include "game/help.hpp"
 #include "game/winner.hpp"
 
@@ -185,22 +190,211 @@ TEST(Winner, XIsJudgedBeforeOAndAFullBoardIsNoWin)
     EXPECT_EQ(winner(board("XXXXOOXOO")), Mark::X);  // a row and a column at once
 }
 
-TEST(Winner, ScoresCountExactlyAtAnyLength)
+// "X", "O" or "." per cell.
+std::string text(const Board& b)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        {"0", "1"},
-        {"9", "10"},
-        {"99", "100"},
-        {"41", "42"},
-        {"9007199254740992", "9007199254740993"},  // 2^53: past a double's exact integers
-        {"99999999999999999999999999999999999999", "100000000000000000000000000000000000000"},
-        {"007", "8"},
-        {"", "1"},
-        {"-3", "1"},
-    };
-    for (const auto& [before, after] : cases) {
-        EXPECT_EQ(nextScore(before), after) << "from \"" << before << '"';
+    std::string s;
+    for (Mark m : b) {
+        s += m == Mark::X ? 'X' : m == Mark::O ? 'O' : '.';
     }
+    return s;
+}
+
+// Writes down every announcement as it is made: "<< You Win >> X.OXO.XOX 0:0"
+// (the text, the board under the box, the player's and the computer's scores).
+struct Recorder : Game::Announcer {
+    Game* game = nullptr;
+    std::vector<std::string> seen;
+    void announce(Mark winner) override
+    {
+        seen.push_back(std::string{outcomeText(winner)} + ' ' + text(game->board()) + ' ' +
+                       std::to_string(game->playerScore()) + ':' + std::to_string(game->computerScore()));
+    }
+};
+
+struct Session {
+    Recorder recorder;
+    Game game;
+    explicit Session(const Board& start = kEmptyBoard, Difficulty level = Difficulty::NoWin)
+        : game(recorder, start, level)
+    {
+        recorder.game = &game;
+    }
+    std::string state() const
+    {
+        return text(game.board()) + ' ' + std::to_string(game.playerScore()) + ':' +
+               std::to_string(game.computerScore()) + (game.computerMayOpen() ? " may open" : "");
+    }
+};
+
+TEST(Game, AWonGameIsShownThenScoredThenCleared)
+{
+    Session s({}, Difficulty::Hard);
+    for (int cell : {0, 8, 6, 3}) {
+        s.game.playCell(cell);
+    }
+    // The computer opens the next game in the centre at once, so it may not open it again.
+    EXPECT_EQ(s.recorder.seen, std::vector<std::string>{"<< You Win >> X.OXO.XOX 0:0"});
+    EXPECT_EQ(s.state(), "....O.... 1:0");
+
+    s.game.playCell(1);
+    s.game.playCell(2);  // the computer completes its diagonal
+    EXPECT_EQ(s.recorder.seen.back(), "<< You Failed >> OXX.O...O 1:0");
+    EXPECT_EQ(s.state(), "......... 1:1 may open");
+
+    // A full board is no one's: it stays, and every move on it is ignored, Help too.
+    for (int cell : {4, 8, 1, 3, 6}) {
+        s.game.playCell(cell);
+    }
+    const std::string full = s.state();
+    EXPECT_EQ(full.find('.'), std::string::npos);
+    for (int cell = -1; cell <= 9; ++cell) {
+        s.game.playCell(cell);
+    }
+    s.game.help();
+    s.game.computerOpens();
+    EXPECT_EQ(s.state(), full);
+    EXPECT_EQ(s.recorder.seen.size(), 2U);
+}
+
+TEST(Game, HelpPlaysThePlayersMoveByTheLevelsRules)
+{
+    struct Row {
+        const char* before;
+        std::array<const char*, 4> after;  // Easy, Normal, Hard, No Win
+    };
+    const Row rows[] = {
+        {".........", {"O...X....", "O...X....", "O...X....", "O...X...."}},
+        {"....O....", {"X.O.O....", "X.O.O....", "X.O.O....", "X...O...O"}},
+        {"XOXXOOOX.", {"XOXXOOOXX", "XOXXOOOXX", "XOXXOOOXX", "XOXXOOOXX"}},
+        {"XOXXOOOXX", {"XOXXOOOXX", "XOXXOOOXX", "XOXXOOOXX", "XOXXOOOXX"}},
+        // Normal blocks the computer's row before it completes the player's own; the
+        // other levels win, and the computer opens the next game.
+        {"XX.OO....", {"....O....", "XXOOOX...", "....O....", "....O...."}},
+    };
+    for (const Row& row : rows) {
+        for (std::size_t l = 0; l < kLevels.size(); ++l) {
+            SCOPED_TRACE(std::string{row.before} + " at level " + std::to_string(l + 1));
+            Session s(board(row.before), kLevels[l]);
+            s.game.help();
+            EXPECT_EQ(text(s.game.board()), row.after[l]);
+            const bool wins = std::string_view{row.before} == "XX.OO...." && l != 1;
+            EXPECT_EQ(s.recorder.seen, wins ? std::vector<std::string>{"<< You Win >> XXXOO.... 0:0"}
+                                            : std::vector<std::string>{});
+        }
+    }
+}
+
+TEST(Game, OpeningsAlternateAndOnlyNewGamesAndRestartsClear)
+{
+    Session s;
+    std::string openings;
+    const auto open = [&] {
+        s.game.computerOpens();
+        s.game.computerOpens();  // once a game: the board is no longer empty
+        openings += text(s.game.board()) + ' ';
+    };
+    s.game.setPlayerName(u"Ann");
+    open();
+    s.game.playCell(8);
+    s.game.newGame();  // keeps the scores and the name
+    EXPECT_EQ(s.state() + ' ' + std::string(s.game.playerName().begin(), s.game.playerName().end()),
+              "......... 0:0 may open Ann");
+    open();
+    s.game.restartAll();
+    EXPECT_TRUE(s.game.playerName() == u"You");
+    open();
+    s.game.setLevel(Difficulty::Easy);  // a new level restarts everything but the openings
+    EXPECT_EQ(s.game.level(), Difficulty::Easy);
+    open();
+    s.game.setPlayerName(u"");
+    s.game.setLevel(Difficulty::Easy);  // the level in force: nothing happens
+    s.game.setLevel(static_cast<Difficulty>(9));
+    EXPECT_TRUE(s.game.playerName().empty());
+    EXPECT_EQ(openings, "....O.... O........ ....O.... O........ ");
+    EXPECT_EQ(s.state(), "O........ 0:0");
+}
+
+// Every command at random, with the session's rules checked after each and at
+// every announcement. The soak target runs ten million.
+#ifndef VOVODI_SOAK_COMMANDS
+#define VOVODI_SOAK_COMMANDS 100000
+#endif
+
+TEST(Game, RandomCommandsKeepTheRules)
+{
+    struct Checker : Game::Announcer {
+        Game* game = nullptr;
+        std::mt19937* rng = nullptr;
+        std::vector<Mark> announced;
+        void announce(Mark winner) override
+        {
+            // The final position is on the board and the score is not yet raised...
+            ASSERT_EQ(vovodi::winner(game->board()), winner);
+            ASSERT_TRUE(winner == Mark::O || game->level() != Difficulty::NoWin) << text(game->board());
+            announced.push_back(winner);
+            // ...and the box keeps every command away from the game.
+            const std::string before = text(game->board());
+            const auto scores = std::pair{game->playerScore(), game->computerScore()};
+            game->playCell(static_cast<int>((*rng)() % 9));
+            game->help();
+            game->restartAll();
+            game->setLevel(Difficulty::Easy);
+            ASSERT_EQ(text(game->board()), before);
+            ASSERT_EQ(std::pair(game->playerScore(), game->computerScore()), scores);
+        }
+    };
+    long commands = 0;
+    for (std::uint32_t seed : {1U, 20240611U, 777U, 4242U}) {
+        std::mt19937 rng(seed);
+        Checker checker;
+        Game game(checker);
+        checker.game = &game;
+        checker.rng = &rng;
+        for (long n = 0; n < VOVODI_SOAK_COMMANDS / 4; ++n, ++commands) {
+            const auto before = std::pair{game.playerScore(), game.computerScore()};
+            checker.announced.clear();
+            bool restarted = false;
+            switch (rng() % 16) {
+            case 0:
+                game.help();
+                break;
+            case 1:
+                game.computerOpens();
+                break;
+            case 2:
+                game.newGame();
+                ASSERT_EQ(game.board(), kEmptyBoard);
+                break;
+            case 3:
+                restarted = rng() % 8 == 0;
+                if (restarted) {
+                    game.restartAll();
+                }
+                break;
+            case 4: {
+                const Difficulty was = game.level();
+                game.setLevel(kLevels[rng() % 4]);
+                restarted = game.level() != was;
+                break;
+            }
+            default:
+                game.playCell(static_cast<int>(rng() % 9));
+            }
+            // At most one game a command, scored for its winner alone; only restarts lower a score.
+            ASSERT_LE(checker.announced.size(), 1U);
+            const auto won = [&](Mark m) {
+                return static_cast<std::uint64_t>(
+                    std::count(checker.announced.begin(), checker.announced.end(), m));
+            };
+            const auto expected = restarted
+                                      ? std::pair<std::uint64_t, std::uint64_t>{0, 0}
+                                      : std::pair{before.first + won(Mark::X), before.second + won(Mark::O)};
+            ASSERT_EQ(std::pair(game.playerScore(), game.computerScore()), expected);
+            ASSERT_EQ(winner(game.board()), Mark::None) << text(game.board());
+        }
+    }
+    EXPECT_EQ(commands, VOVODI_SOAK_COMMANDS / 4 * 4);
 }
 
 }  // namespace

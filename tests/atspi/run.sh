@@ -1,16 +1,9 @@
 #!/bin/bash
-# Runs the game, or any Qt program, as a screen reader sees it: on a private X
+# Runs COMMAND [ARGS...] as a screen reader would meet it: on a private X
 # server (Xvfb), in a private D-Bus session with the AT-SPI accessibility bus,
 # and with Qt's AT-SPI bridge switched on. Everything started here is ended
-# when the script ends, however it ends.
-#
-#   run.sh game VOVODI [OUTPUT]    start the game at VOVODI and play it with
-#                                  play_with_screen_reader.py; its report is
-#                                  also written to OUTPUT when given
-#   run.sh exec COMMAND [ARGS...]  run COMMAND inside the session
-#
-# PYTHON names the interpreter that has pyatspi (default: python3), and
-# ATSPI_BUS_LAUNCHER the accessibility bus launcher (default: Debian's).
+# when the script ends, however it ends. ATSPI_BUS_LAUNCHER names the
+# accessibility bus launcher (default: Debian's).
 set -u
 
 if [ -z "${VOVODI_IN_ATSPI_SESSION:-}" ]; then
@@ -19,8 +12,6 @@ if [ -z "${VOVODI_IN_ATSPI_SESSION:-}" ]; then
     exec dbus-run-session -- "$0" "$@"
 fi
 
-here=$(cd "$(dirname "$0")" && pwd)
-python=${PYTHON:-python3}
 started=()
 workdir=$(mktemp -d)
 
@@ -64,27 +55,5 @@ done
 
 export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
-case "${1:-}" in
-game)
-    [ $# -ge 2 ] || { echo "usage: run.sh game VOVODI [OUTPUT]" >&2; exit 2; }
-    "$2" 2>"$workdir/game.log" &
-    game=$!
-    started+=("$game")
-    "$python" "$here/play_with_screen_reader.py" "$game" | tee "${3:-/dev/null}"
-    status=${PIPESTATUS[0]}
-    if [ "$status" -ne 0 ]; then
-        echo "--- the game's messages:" >&2
-        cat "$workdir/game.log" >&2
-    fi
-    exit "$status"
-    ;;
-exec)
-    shift
-    "$@"
-    exit $?
-    ;;
-*)
-    echo "usage: run.sh game VOVODI [OUTPUT] | run.sh exec COMMAND [ARGS...]" >&2
-    exit 2
-    ;;
-esac
+"$@"
+exit $?

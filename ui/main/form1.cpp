@@ -1,6 +1,7 @@
 #include "ui/main/form1.hpp"
 
 #include <QAccessible>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -8,11 +9,9 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSignalBlocker>
 
 #include "app/app_info.hpp"
-#include "game/computer_play.hpp"
-#include "game/help.hpp"
-#include "game/winner.hpp"
 #include "resources/app_icon.hpp"
 #include "ui/about/frm_about.hpp"
 #include "ui/main/colours.hpp"
@@ -22,14 +21,25 @@
 namespace vovodi {
 namespace {
 
-const QString kX = QStringLiteral("X");
-const QString kO = QStringLiteral("O");
+constexpr std::array<Difficulty, 4> kLevels{Difficulty::Easy, Difficulty::Normal, Difficulty::Hard,
+                                            Difficulty::NoWin};
 
-constexpr std::array<const char*, 5> kLevelNames{"", "Easy", "Normal", "Hard", "No Win"};
+QString text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 QRect twipsRect(int left, int top, int width, int height)
 {
     return {twips(left), twips(top), twips(width), twips(height)};
+}
+
+// A screen reader hears of every change of a name, so only changes are made.
+void setSpokenName(QWidget* w, const QString& name)
+{
+    if (w->accessibleName() != name) {
+        w->setAccessibleName(name);
+    }
 }
 
 void paintBackground(QWidget* w, const QColor& colour)
@@ -49,7 +59,6 @@ Form1::Form1(Dialogs& dialogs, Desktop& desktop, QWidget* parent)
     ensureFonts();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QString::fromUtf8(app::kTitle));
     setWindowIcon(appIcon());
     QFont formFont(QStringLiteral("MS Sans Serif"));
     formFont.setPointSizeF(8.25);
@@ -88,6 +97,8 @@ void Form1::buildControls()
         auto* b = new ColourButton(QString::fromLatin1(caption), client);
         b->setGeometry(geometry);
         b->setBackColor(colours::kLightBlue);
+        connect(b, &ColourButton::mouseDown, this, [this, b] { Command_MouseDown(b); });
+        connect(b, &ColourButton::mouseUp, this, [this, b] { Command_MouseUp(b); });
         return b;
     };
     Command1 = makeButton("New Game", twipsRect(120, 120, 975, 255));
@@ -96,8 +107,9 @@ void Form1::buildControls()
     Command4 = makeButton("Help", twipsRect(1200, 360, 855, 255));
 
     // The scoreboard: the computer's row above, the player's below.
-    const auto setUpScore = [&](QLabel* l, QRect geometry) {
+    const auto makeScore = [&](QLabel* l, const char* caption, QRect geometry) {
         l->setParent(client);
+        l->setText(QString::fromLatin1(caption));
         l->setGeometry(geometry);
         l->setAlignment(Qt::AlignCenter);
         l->setTextFormat(Qt::PlainText);
@@ -106,32 +118,31 @@ void Form1::buildControls()
         pal.setColor(QPalette::WindowText, colours::kScoreNavy);
         l->setPalette(pal);
         l->setAutoFillBackground(true);
+        return l;
     };
-    Label2 = new QLabel(QStringLiteral("No Win"));
-    setUpScore(Label2, twipsRect(2160, 120, 615, 255));
-    Label5 = new QLabel(QStringLiteral("="));
-    setUpScore(Label5, twipsRect(2760, 120, 135, 255));
-    Label3 = new QLabel(QStringLiteral("0"));
-    setUpScore(Label3, twipsRect(2880, 120, 615, 255));
-    Label1 = new ClickLabel(QStringLiteral("You"));
-    setUpScore(Label1, twipsRect(2160, 360, 615, 255));
-    Label6 = new QLabel(QStringLiteral("="));
-    setUpScore(Label6, twipsRect(2760, 360, 135, 255));
-    Label4 = new QLabel(QStringLiteral("0"));
-    setUpScore(Label4, twipsRect(2880, 360, 615, 255));
+    Label2 = makeScore(new QLabel, "No Win", twipsRect(2160, 120, 615, 255));
+    Label5 = makeScore(new QLabel, "=", twipsRect(2760, 120, 135, 255));
+    Label3 = makeScore(new QLabel, "0", twipsRect(2880, 120, 615, 255));
+    Label1 = static_cast<ClickLabel*>(makeScore(new ClickLabel, "You", twipsRect(2160, 360, 615, 255)));
+    Label6 = makeScore(new QLabel, "=", twipsRect(2760, 360, 135, 255));
+    Label4 = makeScore(new QLabel, "0", twipsRect(2880, 360, 615, 255));
 
-    // The difficulty options, one exclusive group on the window.
-    const std::array<QRect, 5> optionPlaces{QRect{}, twipsRect(3600, 120, 975, 255),
-                                            twipsRect(3600, 360, 975, 255), twipsRect(4680, 120, 855, 255),
-                                            twipsRect(4680, 360, 855, 255)};
-    for (int i = 1; i <= 4; ++i) {
-        auto* option =
-            new QRadioButton(QString::fromLatin1(kLevelNames[static_cast<std::size_t>(i)]), client);
-        option->setGeometry(optionPlaces[static_cast<std::size_t>(i)]);
+    // The difficulty options, one exclusive group on the window: Easy and
+    // Normal in the first column, Hard and No Win in the second.
+    for (const Difficulty d : kLevels) {
+        const int i = static_cast<int>(level(d));
+        auto* option = new QRadioButton(text(levelName(d)), client);
+        option->setGeometry(twipsRect(i < 2 ? 3600 : 4680, i % 2 == 0 ? 120 : 360, i < 2 ? 975 : 855, 255));
         paintBackground(option, colours::kWindowBlue);
-        Level1[static_cast<std::size_t>(i)] = option;
+        // An option button reports a click when it becomes the selected one,
+        // by the mouse, the keyboard or from code.
+        connect(option, &QRadioButton::toggled, this, [this, d](bool on) {
+            if (on) {
+                Level1_Click(d);
+            }
+        });
+        Level1[level(d)] = option;
     }
-    Level1[4]->setChecked(true);
 
     // The cells; each later cell lies on top of the one before, so the pixel
     // two neighbours share belongs to the higher index.
@@ -143,7 +154,6 @@ void Form1::buildControls()
         cell->setGeometry(twipsRect(120 + 1800 * (i % 3), 720 + 1800 * (i / 3), 1815, 1815));
         cell->setFont(markFont);
         cell->setBackColor(colours::kWhite);
-        cell->setForeColor(i == 4 ? colours::kMarkRed : colours::kMarkBlue);
         BO[static_cast<std::size_t>(i)] = cell;
         connect(cell, &Cell::clicked, this, [this, i] { BO_Click(i); });
         connect(cell, &Cell::mouseDown, this, [this, i] { BO_MouseDown(i); });
@@ -175,39 +185,22 @@ void Form1::buildControls()
     lines->setGeometry(0, 0, twips(5655), twips(6255));
     lines->raise();
 
-    // Events of the controls.
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
-    connect(Command1, &ColourButton::mouseDown, this, &Form1::Command1_MouseDown);
-    connect(Command1, &ColourButton::mouseUp, this, &Form1::Command1_MouseUp);
-    connect(Command2, &ColourButton::mouseDown, this, &Form1::Command2_MouseDown);
-    connect(Command2, &ColourButton::mouseUp, this, &Form1::Command2_MouseUp);
-    connect(Command3, &ColourButton::mouseDown, this, &Form1::Command3_MouseDown);
-    connect(Command3, &ColourButton::mouseUp, this, &Form1::Command3_MouseUp);
-    connect(Command4, &ColourButton::mouseDown, this, &Form1::Command4_MouseDown);
-    connect(Command4, &ColourButton::mouseUp, this, &Form1::Command4_MouseUp);
     connect(Label1, &ClickLabel::clicked, this, &Form1::Label1_Click);
-    for (int i = 1; i <= 4; ++i) {
-        // An option button reports a click when it becomes the selected one,
-        // by the mouse, the keyboard or from code.
-        connect(Level1[static_cast<std::size_t>(i)], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) {
-                Level1_Click(i);
-            }
-        });
-    }
+    Label1->setAccessibleDescription(QStringLiteral("Click to enter your name"));
     Command1->installEventFilter(this);
 
     // Focus moves New Game, Computer, Restart All, Help, then into the options.
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);
     setTabOrder(Command3, Command4);
-    setTabOrder(Command4, Level1[1]);
-    setTabOrder(Level1[1], Level1[3]);
-    setTabOrder(Level1[3], Level1[2]);
-    setTabOrder(Level1[2], Level1[4]);
+    setTabOrder(Command4, Level1[level(Difficulty::Easy)]);
+    setTabOrder(Level1[level(Difficulty::Easy)], Level1[level(Difficulty::Hard)]);
+    setTabOrder(Level1[level(Difficulty::Hard)], Level1[level(Difficulty::Normal)]);
+    setTabOrder(Level1[level(Difficulty::Normal)], Level1[level(Difficulty::NoWin)]);
 }
 
 void Form1::buildMenus()
@@ -220,38 +213,25 @@ void Form1::buildMenus()
     hbcm = editm->addAction(QStringLiteral("&Help by Computer"), this, &Form1::hbcm_Click);
 
     defm = menuBar()->addMenu(QStringLiteral("&Difficulty"));
-    difficultyGroup_ = new QActionGroup(this);
-    difficultyGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    const std::array<const char*, 5> captions{"", "&Easy", "&Normal", "&Hard", "No &Win"};
-    for (int i = 1; i <= 4; ++i) {
-        QAction* item = defm->addAction(QString::fromLatin1(captions[static_cast<std::size_t>(i)]));
+    auto* group = new QActionGroup(this);  // exclusive: checking one item unchecks the others
+    const std::array<const char*, 4> captions{"&Easy", "&Normal", "&Hard", "No &Win"};
+    for (const Difficulty d : kLevels) {
+        QAction* item = defm->addAction(QString::fromLatin1(captions[level(d)]));
         item->setCheckable(true);
-        difficultyGroup_->addAction(item);
+        group->addAction(item);
         // Choosing the item already checked triggers it again; difm_Click then
         // selects the option that is already selected, which changes nothing.
-        connect(item, &QAction::triggered, this, [this, i] { difm_Click(i); });
-        difm[static_cast<std::size_t>(i)] = item;
+        connect(item, &QAction::triggered, this, [this, d] { difm_Click(d); });
+        difm[level(d)] = item;
     }
-    difm[4]->setChecked(true);
 
     aboutm = menuBar()->addAction(QStringLiteral("&About"), this, &Form1::aboutm_Click);
 }
 
-Board Form1::board() const
-{
-    Board b{};
-    for (std::size_t i = 0; i < b.size(); ++i) {
-        const QString& c = BO[i]->caption();
-        b[i] = c == kX ? Mark::X : c == kO ? Mark::O : Mark::None;
-    }
-    return b;
-}
-
 void Form1::Form_Load()
 {
-    Level = 4;
-    setWindowTitle(QStringLiteral("Zuzozu Ruvar ") + QString::fromUtf8(app::kDisplayVersion));
-    updateSpokenScores();
+    setWindowTitle(text(app::kWindowCaption) + u' ' + text(app::kDisplayVersion));
+    redraw();
 }
 
 void Form1::closeEvent(QCloseEvent* event)
@@ -269,101 +249,69 @@ void Form1::Form_Unload()
     QCoreApplication::quit();
 }
 
-void Form1::setComputerFirstEnabled(bool enabled)
+void Form1::redraw()
 {
-    Command2->setEnabled(enabled);
-    sbcm->setEnabled(enabled);
-}
-
-void Form1::ClearBoard()
-{
-    for (Cell* cell : BO) {
-        cell->setCaption(QString());
-        cell->setForeColor(colours::kMarkBlue);
+    const Board& board = game_.board();
+    for (std::size_t i = 0; i < board.size(); ++i) {
+        const Mark m = board[i];
+        BO[i]->setCaption(m == Mark::X   ? QStringLiteral("X")
+                          : m == Mark::O ? QStringLiteral("O")
+                                         : QString());
+        BO[i]->setForeColor(m == Mark::X ? colours::kMarkRed : colours::kMarkBlue);
     }
-    setComputerFirstEnabled(true);
-}
+    Command2->setEnabled(game_.computerMayOpen());
+    sbcm->setEnabled(game_.computerMayOpen());
 
-void Form1::CheckWinner()
-{
-    // X is judged first; once X has won the board is empty, so one call
-    // announces at most one game.
-    for (const Mark mark : {Mark::X, Mark::O}) {
-        if (!owns(board(), mark)) {
-            continue;
-        }
-        dialogs_.showOutcome(this, mark == Mark::X ? QStringLiteral("<< You Win >>")
-                                                   : QStringLiteral("<< You Failed >>"));
-        QLabel* score = mark == Mark::X ? Label4 : Label3;
-        score->setText(QString::fromStdString(nextScore(score->text().toStdString())));
-        updateSpokenScores();
-        ClearBoard();
+    const QString name = QString::fromStdU16String(game_.playerName());
+    Label1->setText(name);
+    Label2->setText(text(levelName(game_.level())));
+    Label3->setText(QString::number(game_.computerScore()));
+    Label4->setText(QString::number(game_.playerScore()));
+    {
+        // The selection follows the level; it must not report a click of its own.
+        const QSignalBlocker blocker(Level1[level(game_.level())]);
+        Level1[level(game_.level())]->setChecked(true);
     }
-}
+    difm[level(game_.level())]->setChecked(true);
 
-// What a screen reader says of the scoreboard: "Computer score 3", "Your score 2", "Ann score 2".
-void Form1::updateSpokenScores()
-{
-    const QString player = Label1->text().isEmpty() ? QStringLiteral("Player") : Label1->text();
-    Label1->setAccessibleName(QStringLiteral("Player name, ") + player);
-    Label1->setAccessibleDescription(QStringLiteral("Click to enter your name"));
-    Label2->setAccessibleName(QStringLiteral("Difficulty, ") + Label2->text());
-    Label3->setAccessibleName(QStringLiteral("Computer score ") + Label3->text());
+    // What a screen reader says of the scoreboard: "Computer score 3", "Your score 2", "Ann score 2".
+    const QString player = name.isEmpty() ? QStringLiteral("Player") : name;
+    setSpokenName(Label1, QStringLiteral("Player name, ") + player);
+    setSpokenName(Label2, QStringLiteral("Difficulty, ") + Label2->text());
+    setSpokenName(Label3, QStringLiteral("Computer score ") + Label3->text());
     const QString owner = player == u"You" ? QStringLiteral("Your") : player;
-    Label4->setAccessibleName(owner + QStringLiteral(" score ") + Label4->text());
+    setSpokenName(Label4, owner + QStringLiteral(" score ") + Label4->text());
 }
 
-void Form1::ComputerPlay()
+void Form1::announce(Mark winner)
 {
-    const Board before = board();
-    for (Cell* cell : BO) {
-        if (cell->caption().isEmpty()) {
-            cell->setForeColor(colours::kMarkBlue);
-        }
-    }
-    const auto cell = computerCell(before, static_cast<Difficulty>(Level));
-    if (!cell) {
-        return;
-    }
-    BO[static_cast<std::size_t>(*cell)]->setCaption(kO);
-    // An O on an empty board opens the game (after the player has won one):
-    // the computer may not then open it a second time.
-    if (isEmpty(before)) {
-        setComputerFirstEnabled(false);
-    }
+    // The final position is shown under the box; the score and the cleared
+    // board follow once it is closed.
+    redraw();
+    dialogs_.showOutcome(this, text(outcomeText(winner)));
 }
 
 void Form1::BO_Click(int Index)
 {
-    setComputerFirstEnabled(false);
-    Cell* cell = BO[static_cast<std::size_t>(Index)];
-    if (!cell->caption().isEmpty()) {
-        return;
-    }
-    cell->setCaption(kX);
-    cell->setForeColor(colours::kMarkRed);
-    CheckWinner();
-    ComputerPlay();
-    CheckWinner();
+    game_.playCell(Index);
+    redraw();
 }
 
 void Form1::Command1_Click()
 {
-    ClearBoard();
+    game_.newGame();
+    redraw();
 }
 
 void Form1::New1m_Click()
 {
-    ClearBoard();
+    Command1_Click();
 }
 
 void Form1::Command2_Click()
 {
-    FirstMoveToggle = !FirstMoveToggle;
-    Cell* cell = BO[FirstMoveToggle ? 4 : 0];
-    cell->setCaption(kO);
-    cell->setForeColor(colours::kMarkBlue);
-    setComputerFirstEnabled(false);
+    game_.computerOpens();
+    redraw();
 }
 
 void Form1::sbcm_Click()
@@ -373,11 +321,8 @@ void Form1::sbcm_Click()
 
 void Form1::Command3_Click()
 {
-    Label3->setText(QStringLiteral("0"));
-    Label4->setText(QStringLiteral("0"));
-    Label1->setText(QStringLiteral("You"));
-    updateSpokenScores();
-    ClearBoard();
+    game_.restartAll();
+    redraw();
 }
 
 void Form1::New2m_Click()
@@ -387,21 +332,8 @@ void Form1::New2m_Click()
 
 void Form1::Command4_Click()
 {
-    setComputerFirstEnabled(false);
-    // The player's move is the cell the computer would take with the marks
-    // exchanged. It is worked out on a copy of the board, so the exchanged
-    // board never reaches the cells (nor a screen reader).
-    const Board before = board();
-    if (const auto cell = helpCell(before, static_cast<Difficulty>(Level))) {
-        BO[static_cast<std::size_t>(*cell)]->setCaption(kX);
-    }
-    // Every mark in its owner's colour, every free cell blue.
-    for (Cell* c : BO) {
-        c->setForeColor(c->caption() == kX ? colours::kMarkRed : colours::kMarkBlue);
-    }
-    CheckWinner();
-    ComputerPlay();
-    CheckWinner();
+    game_.help();
+    redraw();
 }
 
 void Form1::hbcm_Click()
@@ -409,29 +341,24 @@ void Form1::hbcm_Click()
     Command4_Click();
 }
 
-void Form1::Level1_Click(int Index)
+void Form1::Level1_Click(Difficulty Index)
 {
-    for (int i = 1; i <= 4; ++i) {
-        difm[static_cast<std::size_t>(i)]->setChecked(false);
-    }
-    difm[static_cast<std::size_t>(Index)]->setChecked(true);
-    Command3_Click();
-    Level = static_cast<std::uint8_t>(Index);
-    Label2->setText(QString::fromLatin1(kLevelNames[static_cast<std::size_t>(Index)]));
-    updateSpokenScores();
+    game_.setLevel(Index);
+    redraw();
 }
 
-void Form1::difm_Click(int Index)
+void Form1::difm_Click(Difficulty Index)
 {
-    Level1[static_cast<std::size_t>(Index)]->setChecked(true);
+    // Selecting the option reports its click, which makes the change.
+    Level1[level(Index)]->setChecked(true);
 }
 
 void Form1::Label1_Click()
 {
     // Cancel keeps the name; an empty answer empties it.
     if (const auto name = dialogs_.askName(this, QStringLiteral(" What is your name ? "))) {
-        Label1->setText(*name);
-        updateSpokenScores();
+        game_.setPlayerName(name->toStdU16String());
+        redraw();
     }
 }
 
@@ -448,9 +375,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     // Characters typed on New Game are looked at and passed on unchanged.
     if (watched == Command1 && event->type() == QEvent::KeyPress) {
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        if (text.size() == 1) {
-            Command1_KeyPress(text.at(0).unicode());
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (typed.size() == 1) {
+            Command1_KeyPress(typed.at(0).unicode());
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -466,38 +393,14 @@ void Form1::BO_MouseUp(int Index)
     BO[static_cast<std::size_t>(Index)]->setBackColor(colours::kWhite);
 }
 
-// A button is green while a mouse button is held on it, light blue again on release.
-void Form1::Command1_MouseDown()
+void Form1::Command_MouseDown(ColourButton* button)
 {
-    Command1->setBackColor(colours::kPressGreen);
+    button->setBackColor(colours::kPressGreen);
 }
-void Form1::Command1_MouseUp()
+
+void Form1::Command_MouseUp(ColourButton* button)
 {
-    Command1->setBackColor(colours::kLightBlue);
-}
-void Form1::Command2_MouseDown()
-{
-    Command2->setBackColor(colours::kPressGreen);
-}
-void Form1::Command2_MouseUp()
-{
-    Command2->setBackColor(colours::kLightBlue);
-}
-void Form1::Command3_MouseDown()
-{
-    Command3->setBackColor(colours::kPressGreen);
-}
-void Form1::Command3_MouseUp()
-{
-    Command3->setBackColor(colours::kLightBlue);
-}
-void Form1::Command4_MouseDown()
-{
-    Command4->setBackColor(colours::kPressGreen);
-}
-void Form1::Command4_MouseUp()
-{
-    Command4->setBackColor(colours::kLightBlue);
+    button->setBackColor(colours::kLightBlue);
 }
 
 void Form1::aboutm_Click()

@@ -1,16 +1,14 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 
-#include <QActionGroup>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPointer>
 #include <QRadioButton>
 
-#include "game/board.hpp"
+#include "game/game.hpp"
 #include "ui/main/widgets.hpp"
 
 namespace vovodi {
@@ -19,14 +17,13 @@ class Desktop;
 class Dialogs;
 class frmAbout;
 
-// The game window. All of the game's state lives in its controls: the board
-// is the captions and colours of the nine cells, the scores and the names
-// are label captions; the only fields are the difficulty `Level` and the
-// toggle that alternates the computer's opening cell.
+// The game window, a view of one Game: every handler hands the user's action
+// to the game and redraws the controls from its state. What stays here is
+// what only a window has: press colours, focus, the modal boxes and About.
 //
 // The controls and handlers keep the names the rest of the system uses for
 // them, and are public so that tests can drive the window as a user would.
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, private Game::Announcer {
     Q_OBJECT
 public:
     Form1(Dialogs& dialogs, Desktop& desktop, QWidget* parent = nullptr);
@@ -34,17 +31,19 @@ public:
 
     // Board cells BO(0)..BO(8), row by row from the top-left.
     std::array<Cell*, 9> BO{};
-    ColourButton* Command1 = nullptr;       // New Game
-    ColourButton* Command2 = nullptr;       // Computer
-    ColourButton* Command3 = nullptr;       // Restart All
-    ColourButton* Command4 = nullptr;       // Help
-    ClickLabel* Label1 = nullptr;           // player's name
-    QLabel* Label2 = nullptr;               // difficulty name, heading the computer's row
-    QLabel* Label3 = nullptr;               // computer's score
-    QLabel* Label4 = nullptr;               // player's score
-    QLabel* Label5 = nullptr;               // "="
-    QLabel* Label6 = nullptr;               // "="
-    std::array<QRadioButton*, 5> Level1{};  // indices 1..4
+    ColourButton* Command1 = nullptr;  // New Game
+    ColourButton* Command2 = nullptr;  // Computer
+    ColourButton* Command3 = nullptr;  // Restart All
+    ColourButton* Command4 = nullptr;  // Help
+    ClickLabel* Label1 = nullptr;      // player's name
+    QLabel* Label2 = nullptr;          // difficulty name, heading the computer's row
+    QLabel* Label3 = nullptr;          // computer's score
+    QLabel* Label4 = nullptr;          // player's score
+    QLabel* Label5 = nullptr;          // "="
+    QLabel* Label6 = nullptr;          // "="
+    // The difficulty options and menu items, Easy to No Win: use level(d).
+    std::array<QRadioButton*, 4> Level1{};
+    std::array<QAction*, 4> difm{};
 
     QMenu* editm = nullptr;
     QAction* New1m = nullptr;
@@ -53,14 +52,12 @@ public:
     QAction* sbcm = nullptr;
     QAction* hbcm = nullptr;
     QMenu* defm = nullptr;
-    std::array<QAction*, 5> difm{};  // indices 1..4
     QAction* aboutm = nullptr;
 
-    std::uint8_t Level = 4;
-    bool FirstMoveToggle = false;
+    // The slot of a level in Level1 and difm.
+    static constexpr std::size_t level(Difficulty d) { return static_cast<std::size_t>(d) - 1; }
 
-    // The board as the cells show it.
-    Board board() const;
+    const Game& game() const { return game_; }
     // The About dialog while it is open.
     frmAbout* aboutDialog() const;
 
@@ -74,20 +71,15 @@ public slots:
     void New2m_Click();
     void sbcm_Click();
     void hbcm_Click();
-    void Level1_Click(int Index);
-    void difm_Click(int Index);
+    void Level1_Click(vovodi::Difficulty Index);
+    void difm_Click(vovodi::Difficulty Index);
     void Label1_Click();
     void Command1_KeyPress(char16_t KeyAscii);
     void BO_MouseDown(int Index);
     void BO_MouseUp(int Index);
-    void Command1_MouseDown();
-    void Command1_MouseUp();
-    void Command2_MouseDown();
-    void Command2_MouseUp();
-    void Command3_MouseDown();
-    void Command3_MouseUp();
-    void Command4_MouseDown();
-    void Command4_MouseUp();
+    // Any of the four command buttons: green while a mouse button is held on it.
+    void Command_MouseDown(vovodi::ColourButton* button);
+    void Command_MouseUp(vovodi::ColourButton* button);
     void aboutm_Click();
 
 protected:
@@ -99,15 +91,13 @@ private:
     void buildMenus();
     void Form_Load();
     void Form_Unload();
-    void ClearBoard();
-    void CheckWinner();
-    void ComputerPlay();
-    void setComputerFirstEnabled(bool enabled);
-    void updateSpokenScores();
+    // Shows the game's state in the controls.
+    void redraw();
+    void announce(Mark winner) override;
 
     Dialogs& dialogs_;
     Desktop& desktop_;
-    QActionGroup* difficultyGroup_ = nullptr;
+    Game game_{*this};
     QPointer<frmAbout> about_;
 };
 

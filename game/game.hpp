@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 Quiet Grid Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "game/board.hpp"
+#include "game/computer_play.hpp"
+
+namespace vovodi {
+
+// One session of play: the board, both scores, the player's name, the level
+// and the toggle that alternates the computer's opening cell. Its public
+// operations are the game's commands; ClearBoard, CheckWinner and
+// ComputerPlay are the steps they are made of.
+//
+// A game that is decided is announced before anything else happens to it:
+// while Announcer::announce runs, the final position is still on the board
+// and the winner's score is not yet raised. The rest of the command (the
+// score, the cleared board, the computer's reply) runs after it returns.
+class Game {
+public:
+    class Announcer {
+    public:
+        virtual ~Announcer() = default;
+        // `winner` (Mark::X or Mark::O) owns a line on the board.
+        virtual void announce(Mark winner) = 0;
+    };
+
+    // A new session at No Win on an empty board, or at `level` from a
+    // position already reached.
+    explicit Game(Announcer& announcer, const Board& start = kEmptyBoard,
+                  Difficulty level = Difficulty::NoWin);
+
+    [[nodiscard]] const Board& board() const { return board_; }
+    // Games won, counted in 64 bits: a session would need centuries of
+    // games a nanosecond apart to reach the end of them.
+    [[nodiscard]] std::uint64_t playerScore() const { return playerScore_; }
+    [[nodiscard]] std::uint64_t computerScore() const { return computerScore_; }
+    // The name as the player typed it ("You" until then, possibly empty).
+    [[nodiscard]] const std::u16string& playerName() const { return playerName_; }
+    [[nodiscard]] Difficulty level() const { return level_; }
+    [[nodiscard]] bool firstMoveToggle() const { return firstMoveToggle_; }
+    // The computer may open a game exactly while the board is empty; every
+    // command that leaves a mark on the board takes the opening away.
+    [[nodiscard]] bool computerMayOpen() const { return isEmpty(board_); }
+
+    // The player's X in `cell` (0..8), the checks and the computer's reply.
+    // A taken cell, or one outside the board, changes nothing.
+    void playCell(int cell);
+    // The player's move chosen by the computer's own rules on the board with
+    // the marks exchanged, then the checks and the reply, as for playCell.
+    void help();
+    // The computer's opening: the centre and the top-left corner in turn.
+    // Only while the board is empty.
+    void computerOpens();
+    void newGame();
+    // Both scores to 0, the name back to "You", the board emptied.
+    void restartAll();
+    // A new level is a full restart; the level in force changes nothing.
+    void setLevel(Difficulty level);
+    void setPlayerName(std::u16string name);
+
+    void ClearBoard();
+    // Announces, scores and clears a won board; X is judged before O.
+    void CheckWinner();
+    // The computer's O by the rules of the level; nothing on a full board.
+    void ComputerPlay();
+
+private:
+    // The checks and the reply that follow every move of the player.
+    void answerPlayer();
+
+    Announcer& announcer_;
+    Board board_{};
+    std::uint64_t playerScore_ = 0;
+    std::uint64_t computerScore_ = 0;
+    std::u16string playerName_;
+    Difficulty level_ = Difficulty::NoWin;
+    bool firstMoveToggle_ = false;
+    bool announcing_ = false;
+};
+
+// What the scoreboard and the level controls call a level.
+[[nodiscard]] std::string_view levelName(Difficulty level);
+// The text that announces a game won by `winner`.
+[[nodiscard]] std::string_view outcomeText(Mark winner);
+// True for the four levels there are.
+[[nodiscard]] bool isLevel(int value);
+
+}  // namespace vovodi
