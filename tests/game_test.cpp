@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -194,29 +195,25 @@ TEST(Game, HelpPlaysThePlayersMoveByTheLevelsRules)
 TEST(Game, OpeningsAlternateAndOnlyRestartsForgetTheName)
 {
     Session s;
-    std::string openings;
-    const auto open = [&] {
-        s.game.computerOpens();
-        s.game.computerOpens();  // once a game: the board is no longer empty
-        openings += text(s.game.board()) + ' ';
-    };
+    std::string seen;
     s.game.setPlayerName(u"Ann");
-    open();
-    s.game.newGame();
-    EXPECT_TRUE(s.game.playerName() == u"Ann");
-    open();
-    s.game.restartAll();
-    EXPECT_TRUE(s.game.playerName() == u"You");
-    open();
-    s.game.setPlayerName(u"");
-    s.game.setLevel(Difficulty::Easy);  // a new level restarts everything but the openings
-    EXPECT_TRUE(s.game.playerName() == u"You");
-    open();
-    s.game.setPlayerName(u"");
-    s.game.setLevel(Difficulty::Easy);  // the level in force, or none at all: nothing happens
-    s.game.setLevel(static_cast<Difficulty>(9));
-    EXPECT_TRUE(s.game.playerName().empty() && s.game.level() == Difficulty::Easy);
-    EXPECT_EQ(openings + s.state(), "....O.... O........ ....O.... O........ O........ 0:0");
+    // Each command, then the computer's opening (twice: it may open once a game).
+    for (const auto& command : std::vector<std::function<void()>>{
+             [] {}, [&] { s.game.newGame(); }, [&] { s.game.restartAll(); },
+             [&] { s.game.setPlayerName(u""), s.game.setLevel(Difficulty::Easy); },  // a new level restarts
+             [&] {
+                 s.game.setPlayerName(u""), s.game.setLevel(Difficulty::Easy);
+             },  // the same level does not
+             [&] { s.game.setLevel(static_cast<Difficulty>(9)); }}) {
+        command();
+        s.game.computerOpens();
+        s.game.computerOpens();
+        seen += text(s.game.board()) + (s.game.playerName() == u"Ann"   ? " Ann "
+                                        : s.game.playerName() == u"You" ? " You "
+                                                                        : " - ");
+    }
+    EXPECT_EQ(seen, "....O.... Ann O........ Ann ....O.... You O........ You O........ - O........ - ");
+    EXPECT_EQ(s.game.level(), Difficulty::Easy);
 }
 
 #ifndef VOVODI_SOAK_COMMANDS
@@ -229,16 +226,16 @@ TEST(Game, RandomCommandsKeepTheRules)
 {
     struct Checker : Game::Announcer {
         Game game{*this};
-        std::vector<Mark> won;
+        std::array<std::uint64_t, 3> won{};  // games announced in this command, by winner
         void announce(Mark winner) override
         {
             // The final position is on the board, not yet scored, and never the player's at No Win...
             ASSERT_EQ(vovodi::winner(game.board()), winner);
             ASSERT_TRUE(winner == Mark::O || game.level() != Difficulty::NoWin) << text(game.board());
-            won.push_back(winner);
+            ++won[static_cast<std::size_t>(winner)];
             // ...and while the box is open, no command reaches the game.
             const std::string before = text(game.board());
-            game.playCell(before.find('.') == std::string::npos ? 0 : static_cast<int>(before.find('.')));
+            game.playCell(static_cast<int>(before.find('.')));
             game.restartAll();
             ASSERT_EQ(text(game.board()), before);
         }
@@ -246,41 +243,29 @@ TEST(Game, RandomCommandsKeepTheRules)
     for (std::uint32_t seed : {1U, 20240611U, 777U, 4242U}) {
         std::mt19937 rng(seed);
         Checker c;
+        const std::array<std::function<void()>, 6> commands{
+            [&] { c.game.help(); },
+            [&] { c.game.computerOpens(); },
+            [&] { c.game.restartAll(); },
+            [&] { c.game.setLevel(kLevels[rng() % 4]); },
+            [&] {
+                c.game.newGame();
+                ASSERT_EQ(c.game.board(), kEmptyBoard);
+            },
+            [&] { c.game.playCell(static_cast<int>(rng() % 9)); }};
         for (long n = 0; n < VOVODI_SOAK_COMMANDS / 4; ++n) {
             const auto before = std::pair{c.game.playerScore(), c.game.computerScore()};
             const Difficulty level = c.game.level();
-            const unsigned command = rng() % 16;
-            c.won.clear();
-            switch (command) {
-            case 0:
-                c.game.help();
-                break;
-            case 1:
-                c.game.computerOpens();
-                break;
-            case 2:
-                c.game.newGame();
-                ASSERT_EQ(c.game.board(), kEmptyBoard);
-                break;
-            case 3:
-                c.game.restartAll();
-                break;
-            case 4:
-                c.game.setLevel(kLevels[rng() % 4]);
-                break;
-            default:
-                c.game.playCell(static_cast<int>(rng() % 9));
-            }
+            const unsigned command = std::min<unsigned>(rng() % 16, 5);  // mostly moves
+            c.won = {};
+            commands[command]();
             // At most one game a command, scored for its winner alone; only restarts lower a score.
-            const auto count = [&](Mark m) {
-                return static_cast<std::uint64_t>(std::count(c.won.begin(), c.won.end(), m));
-            };
-            const bool restarted = command == 3 || c.game.level() != level;
-            ASSERT_LE(c.won.size(), 1U);
-            using Scores = std::pair<std::uint64_t, std::uint64_t>;
-            const Scores expected =
-                restarted ? Scores{} : Scores{before.first + count(Mark::X), before.second + count(Mark::O)};
-            ASSERT_EQ(Scores(c.game.playerScore(), c.game.computerScore()), expected);
+            const bool restarted = command == 2 || c.game.level() != level;
+            ASSERT_LE(c.won[1] + c.won[2], 1U);
+            const auto expected = restarted ? std::pair<std::uint64_t, std::uint64_t>{}
+                                            : std::pair{before.first + c.won[static_cast<int>(Mark::X)],
+                                                        before.second + c.won[static_cast<int>(Mark::O)]};
+            ASSERT_EQ(std::pair(c.game.playerScore(), c.game.computerScore()), expected);
             ASSERT_EQ(winner(c.game.board()), Mark::None) << text(c.game.board());
         }
     }
