@@ -1,13 +1,83 @@
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
 #include <QApplication>
+#include <QStringList>
 
 #include "app/app_info.hpp"
 #include "ui/main/form1.hpp"
 #include "ui/platform/desktop.hpp"
 #include "ui/platform/dialogs.hpp"
 
+namespace {
+
+// --help and --version are answered before Qt starts, so they need no display.
+// Returns whether one of them was answered.
+bool answerInformationOptions(int argc, char* argv[])
+{
+    using vovodi::app::kDisplayVersion;
+    using vovodi::app::kTitle;
+    for (int i = 1; i < argc; ++i) {
+        const char* option = argv[i];
+        if (std::strcmp(option, "--version") == 0 || std::strcmp(option, "-v") == 0) {
+            std::printf("%.*s %.*s\n", int(kTitle.size()), kTitle.data(), int(kDisplayVersion.size()),
+                        kDisplayVersion.data());
+            return true;
+        }
+        if (std::strcmp(option, "--help") == 0 || std::strcmp(option, "-h") == 0) {
+            std::printf("Usage: %s [options]\n"
+                        "%.*s: noughts and crosses against the computer.\n\n"
+                        "Options:\n"
+                        "  -h, --help     Show this help and exit.\n"
+                        "  -v, --version  Show the version and exit.\n\n"
+                        "Qt's own options, such as -platform, -style and -reverse, work as well.\n",
+                        argv[0], int(kTitle.size()), kTitle.data());
+            return true;
+        }
+    }
+    return false;
+}
+
+// While the application starts, Qt's messages are held back: when no window
+// system can be reached (no display, no graphical session), Qt gives up with
+// a fatal message and an abort. The user is told so in one line instead, with
+// the first thing Qt found wrong, and the program ends with status 1.
+QStringList heldMessages;
+QString firstProblem;
+QtMessageHandler previousHandler = nullptr;
+
+void holdStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        heldMessages.append(qFormatLogMessage(type, context, message));
+        if (firstProblem.isEmpty()) {
+            firstProblem = message;
+        }
+        return;
+    }
+    const QString reason = (firstProblem.isEmpty() ? message : firstProblem).section(u'\n', 0, 0).trimmed();
+    std::fprintf(stderr, "%.*s: cannot open a window (%s); it needs a graphical desktop session.\n",
+                 int(vovodi::app::kTitle.size()), vovodi::app::kTitle.data(), qPrintable(reason));
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
+    if (answerInformationOptions(argc, argv)) {
+        return 0;
+    }
+    previousHandler = qInstallMessageHandler(holdStartupMessage);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previousHandler);
+    for (const QString& message : std::as_const(heldMessages)) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+
     QApplication::setApplicationName(QString::fromUtf8(vovodi::app::kTitle));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3.%4")
                                             .arg(vovodi::app::kVersionMajor)

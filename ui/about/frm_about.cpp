@@ -1,17 +1,19 @@
 #include "ui/about/frm_about.hpp"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
 
 #include "app/app_info.hpp"
 #include "resources/app_icon.hpp"
+#include "ui/main/widgets.hpp"
 #include "ui/platform/desktop.hpp"
+#include "ui/platform/fonts.hpp"
+#include "ui/platform/placement.hpp"
 #include "ui/platform/twips.hpp"
 
 namespace vovodi {
@@ -32,12 +34,19 @@ QFont dialogFont()
     return font;
 }
 
-QFont buttonFont()
+// The user's name as a row can show it: without control characters or line
+// breaks, and the numeric id of a user who has no name.
+QString shownUserName(const Desktop& desktop)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    font.setWeight(QFont::Normal);
-    return font;
+    QString name = desktop.userName();
+    name.removeIf([](QChar c) {
+        return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+               c.category() == QChar::Separator_Paragraph;
+    });
+    if (name.isEmpty() && !desktop.userId().isEmpty()) {
+        return QStringLiteral("user ID ") + desktop.userId();
+    }
+    return name;
 }
 
 // The etched separators inside Frame1, in twips relative to the frame: a dark
@@ -81,10 +90,13 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDial
 
 // Label tops before the load, L(0) to L(5), in twips.
 constexpr std::array<int, 6> kLabelTops{1920, 120, 480, 840, 1200, 1560};
-constexpr int kLabelMove = 70;  // every label moves down this much once per load
+constexpr int kLabelMove = 70;  // the load moves every label down this much
 
 std::array<QLabel*, 6> makeLabels(QWidget* frame)
 {
+    // Black text, as on the classic desktop, where the desktop's button face
+    // lets it be read; its button text colour on a dark one.
+    const bool blackReads = contrastRatio(Qt::black, frame->palette().color(QPalette::Button)) >= 4.5;
     std::array<QLabel*, 6> labels{};
     for (std::size_t i = 0; i < labels.size(); ++i) {
         QLabel* label = new QLabel(frame);
@@ -92,7 +104,7 @@ std::array<QLabel*, 6> makeLabels(QWidget* frame)
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
         label->setAutoFillBackground(false);  // the separators show through
-        if (i == 2 || i == 5) {
+        if (i == 2 || i == 5 || !blackReads) {
             label->setForegroundRole(QPalette::ButtonText);
         } else {
             QPalette palette = label->palette();
@@ -112,7 +124,7 @@ frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
     : QDialog(parent, kWindowFlags), Image1(new QLabel(this)),
       cmdOK(new QPushButton(QStringLiteral("OK"), this)),
       Command1(new QPushButton(QStringLiteral("Mail"), this)), Frame1(new EtchedFrame(this)),
-      L(makeLabels(Frame1)), desktop_(desktop), labelTopTwips_(kLabelTops)
+      L(makeLabels(Frame1)), desktop_(desktop)
 {
     setFixedSize(twips(5415), twips(2055));
     setBackgroundRole(QPalette::Button);
@@ -130,13 +142,12 @@ frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
     place(cmdOK, 120, 1200, 1215, 325);
     place(Command1, 120, 1610, 1215, 325);
     for (QPushButton* button : {cmdOK, Command1}) {
-        button->setFont(buttonFont());
-        // No button becomes the default merely by having the focus, so Enter
-        // on a focused OK does not close the box.
-        button->setAutoDefault(false);
+        button->setFont(formFont());
+        // A button takes Enter while it has the focus, OK when the box opens.
+        button->setAutoDefault(true);
     }
-    // Enter sends mail wherever the focus is. Esc is QDialog's own: reject(),
-    // which closes the box like OK does; it never sends mail.
+    // Enter sends mail when no button has the focus. Esc is QDialog's own:
+    // reject(), which closes the box like OK does; it never sends mail.
     Command1->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
@@ -147,12 +158,8 @@ frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
 
     cmdOK->setFocus();
 
-    // Centred on the screen rather than on the owner.
-    if (QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
-
     Form_Load();
+    placeOnScreen(this);  // centred on the screen rather than on the owner
 }
 
 void frmAbout::Form_Load()
@@ -163,10 +170,16 @@ void frmAbout::Form_Load()
     L[2]->setText(QStringLiteral("Version: ") + QString::fromUtf8(app::kDisplayVersion));
     L[3]->setText(QStringLiteral("Created by ") + QString::fromUtf8(app::kCompany));
     L[4]->setText(QString::fromUtf8(app::kCopyright));
-    L[5]->setText(QStringLiteral("This product is licensed to: ") + desktop_.userName());
+    // A name too long for the row ends in "…" there; a screen reader hears it whole.
+    const QString licensed = QStringLiteral("This product is licensed to: ");
+    const QString name = shownUserName(desktop_);
+    const QFontMetrics metrics = L[5]->fontMetrics();
+    L[5]->setText(licensed +
+                  metrics.elidedText(name, Qt::ElideRight,
+                                     L[5]->contentsRect().width() - metrics.horizontalAdvance(licensed)));
+    L[5]->setAccessibleName(licensed + name);
     for (std::size_t i = 0; i < L.size(); ++i) {
-        labelTopTwips_[i] += kLabelMove;
-        L[i]->move(L[i]->x(), twips(labelTopTwips_[i]));
+        L[i]->move(L[i]->x(), twips(kLabelTops[i] + kLabelMove));
     }
 }
 

@@ -39,7 +39,6 @@ private:
     void Form_Load();
 
     Desktop& desktop_;
-    std::array<int, 6> labelTopTwips_;  // kept in twips so moves do not gather rounding errors
 };
 
 }  // namespace vovodi

@@ -1,10 +1,13 @@
 #include "ui/main/widgets.hpp"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <utility>
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -50,12 +53,105 @@ public:
     }
 };
 
-QAccessibleInterface* cellAccessibleFactory(const QString& className, QObject* object)
+// The name label reads as a button named by the label's accessible name (or
+// its text); pressing it through the screen reader asks for the name.
+class ClickLabelAccessible final : public QAccessibleWidget {
+public:
+    explicit ClickLabelAccessible(ClickLabel* label) : QAccessibleWidget(label, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* label = static_cast<const ClickLabel*>(widget());
+        if (t == QAccessible::Name && label->accessibleName().isEmpty()) {
+            return label->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction()) {
+            emit static_cast<ClickLabel*>(widget())->clicked();
+        }
+    }
+};
+
+// A widget a screen reader passes over: no role, no name, and not showing.
+class UnspokenAccessible final : public QAccessibleWidget {
+public:
+    explicit UnspokenAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::NoRole) {}
+
+    QString text(QAccessible::Text) const override { return {}; }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        return s;
+    }
+};
+
+const char* const kUnspoken = "vovodiUnspoken";
+
+QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("vovodi::Cell") && object && object->isWidgetType()) {
-        return new CellAccessible(static_cast<Cell*>(object));
+    if (object == nullptr || !object->isWidgetType()) {
+        return nullptr;
+    }
+    auto* widget = static_cast<QWidget*>(object);
+    if (widget->property(kUnspoken).toBool()) {
+        return new UnspokenAccessible(widget);
+    }
+    if (className == QLatin1String("vovodi::Cell")) {
+        return new CellAccessible(static_cast<Cell*>(widget));
+    }
+    if (className == QLatin1String("vovodi::ClickLabel")) {
+        return new ClickLabelAccessible(static_cast<ClickLabel*>(widget));
     }
     return nullptr;
+}
+
+void installAccessibleFactory()
+{
+    static const bool installed = (QAccessible::installFactory(accessibleFactory), true);
+    Q_UNUSED(installed);
+}
+
+// Whether `event` takes the mouse from `widget` while a button is held on it,
+// so that no release may come: a modal box blocks its window, it is hidden
+// (its window too), it loses the mouse grab or is disabled.
+bool losesTheMouse(const QWidget* widget, const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::WindowBlocked:
+    case QEvent::Hide:
+    case QEvent::UngrabMouse:
+        return true;
+    case QEvent::EnabledChange:
+        return !widget->isEnabled();
+    default:
+        return false;
+    }
+}
+
+// Tells of a press's end by calling `tell`: at once, or for a hidden widget
+// on the event loop's next turn if the widget still exists then. A window
+// hides its controls also on its way out of its destructor, when whatever
+// listens to them may be gone already.
+template <typename Tell> void tellLetGo(QWidget* widget, const QEvent* event, Tell tell)
+{
+    if (event->type() == QEvent::Hide) {
+        QMetaObject::invokeMethod(widget, tell, Qt::QueuedConnection);
+    } else {
+        tell();
+    }
+}
+
+bool isActivationKey(const QKeyEvent* event)
+{
+    return !event->isAutoRepeat() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
 }
 
 // Stores a new colour and repaints, when it is new.
@@ -69,11 +165,42 @@ void setColour(QWidget* widget, QColor& field, const QColor& colour)
 
 }  // namespace
 
+void setFixedColours(QWidget* widget, const QColor& background, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Button}) {
+        palette.setColor(role, background);
+    }
+    palette.setColor(QPalette::Base, Qt::white);  // the field of an option's circle
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        palette.setColor(role, text);
+    }
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    return (light + 0.05) / (dark + 0.05);
+}
+
+void hideFromScreenReaders(QWidget* widget)
+{
+    installAccessibleFactory();
+    widget->setProperty(kUnspoken, true);
+}
+
 Cell::Cell(int index, QWidget* parent)
     : QWidget(parent), index_(index), foreColor_(Qt::blue), backColor_(Qt::white)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(cellAccessibleFactory), true);
-    Q_UNUSED(factoryInstalled);
+    installAccessibleFactory();
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -110,6 +237,15 @@ void Cell::setBackColor(const QColor& colour)
     setColour(this, backColor_, colour);
 }
 
+bool Cell::event(QEvent* event)
+{
+    if (held_ && losesTheMouse(this, event)) {
+        held_ = leftDown_ = false;
+        tellLetGo(this, event, [this] { emit mouseUp(); });
+    }
+    return QWidget::event(event);
+}
+
 void Cell::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -123,6 +259,7 @@ void Cell::paintEvent(QPaintEvent*)
 
 void Cell::mousePressEvent(QMouseEvent* event)
 {
+    held_ = true;
     if (event->button() == Qt::LeftButton) {
         leftDown_ = true;
     }
@@ -133,6 +270,7 @@ void Cell::mouseReleaseEvent(QMouseEvent* event)
 {
     // The release comes to the cell where the press began (Qt grabs the mouse
     // for it), wherever the pointer is now.
+    held_ = event->buttons() != Qt::NoButton;
     emit mouseUp();
     if (event->button() == Qt::LeftButton && std::exchange(leftDown_, false) &&
         rect().contains(event->position().toPoint())) {
@@ -172,7 +310,7 @@ void ColourButton::paintEvent(QPaintEvent*)
     const QRect textRect = down ? r.translated(1, 1) : r;
     p.setFont(font());
     if (isEnabled()) {
-        p.setPen(palette().color(QPalette::Active, QPalette::ButtonText));
+        p.setPen(Qt::black);  // the background is the game's own colour, whatever the desktop's palette
     } else {
         // Disabled text is etched: a white copy below and to the right of a grey one.
         p.setPen(Qt::white);
@@ -190,6 +328,29 @@ void ColourButton::paintEvent(QPaintEvent*)
     }
 }
 
+bool ColourButton::event(QEvent* event)
+{
+    // A button disabled while a mouse button is held on it (Computer, when the
+    // computer opens the game from the keyboard or the menu meanwhile), or
+    // whose window a box blocks, gets no release; it lets go now, so that it
+    // does not stay green.
+    if (held_ && losesTheMouse(this, event)) {
+        held_ = false;
+        setDown(false);
+        tellLetGo(this, event, [this] { emit mouseUp(); });
+    }
+    return QPushButton::event(event);
+}
+
+void ColourButton::keyPressEvent(QKeyEvent* event)
+{
+    if (isActivationKey(event)) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 void ColourButton::mousePressEvent(QMouseEvent* event)
 {
     held_ = true;
@@ -199,21 +360,34 @@ void ColourButton::mousePressEvent(QMouseEvent* event)
 
 void ColourButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    held_ = false;
+    held_ = event->buttons() != Qt::NoButton;
     emit mouseUp();
     QPushButton::mouseReleaseEvent(event);
 }
 
-void ColourButton::changeEvent(QEvent* event)
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
-    // A button disabled while a mouse button is held on it (Computer, when the
-    // computer opens the game from the keyboard or the menu meanwhile) gets no
-    // release; it lets go now, so that it does not stay green.
-    if (event->type() == QEvent::EnabledChange && !isEnabled() && held_) {
-        held_ = false;
-        emit mouseUp();
+    installAccessibleFactory();
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter p(this);
+        p.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
     }
-    QPushButton::changeEvent(event);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (isActivationKey(event) || (event->key() == Qt::Key_Space && !event->isAutoRepeat())) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)
@@ -239,6 +413,7 @@ LinesOverlay::LinesOverlay(std::vector<Line> lines, QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
+    hideFromScreenReaders(this);
 }
 
 void LinesOverlay::paintEvent(QPaintEvent*)

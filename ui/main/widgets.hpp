@@ -12,9 +12,26 @@
 
 namespace vovodi {
 
+// Gives `widget` a fixed `background` and `text` colour in every colour group
+// (Disabled too), for every role a style reads for them (Window, Button and
+// Base; WindowText, ButtonText and Text), and has it fill its background, so
+// the desktop's palette can no longer put light text on it.
+void setFixedColours(QWidget* widget, const QColor& background, const QColor& text);
+
+// The contrast ratio of two colours, 1 to 21, as the accessibility
+// guidelines reckon it from their relative luminance; text wants 4.5.
+double contrastRatio(const QColor& a, const QColor& b);
+
+// Keeps `widget` out of what a screen reader announces: a decoration, or a
+// text that says nothing by itself. Call before the widget is first shown.
+void hideFromScreenReaders(QWidget* widget);
+
 // One board cell: a caption (the mark) drawn in its text colour on its
 // background, centred across and set from the top. It reports a press and a
 // release of any mouse button, and a click: a left press released over it.
+// A press also ends, without a click, when the window loses the mouse: a
+// modal box opens, the window is hidden, the cell is disabled or loses the
+// mouse grab; the release may then never come.
 class Cell : public QWidget {
     Q_OBJECT
 public:
@@ -37,6 +54,7 @@ signals:
     void clicked();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -46,11 +64,14 @@ private:
     QString caption_;
     QColor foreColor_;
     QColor backColor_;
-    bool leftDown_ = false;
+    bool held_ = false;      // a mouse button went down here and has not come up
+    bool leftDown_ = false;  // ... and it was the left one
 };
 
 // A command button in the graphical style: it paints its own background
-// colour, and reports a press and a release of any mouse button.
+// colour with black text, and reports a press and a release of any mouse
+// button; a press ends as a cell's does when the window loses the mouse.
+// Return and Enter press it from the keyboard as Space does.
 class ColourButton : public QPushButton {
     Q_OBJECT
 public:
@@ -64,26 +85,32 @@ signals:
     void mouseUp();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     QColor backColor_;
     bool held_ = false;  // a mouse button went down here and has not come up
 };
 
-// A label that reports a click: a left press released over it.
+// A label that reports a click: a left press released over it, or Return,
+// Enter or Space while it has the focus, which it takes from the Tab key
+// (not from the mouse) and shows with a dotted frame. A screen reader sees
+// a button it can press.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
 
 signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -92,7 +119,8 @@ private:
 };
 
 // Straight black lines drawn over everything beneath them; they never take
-// the mouse, so a click on a line reaches the control under it.
+// the mouse, so a click on a line reaches the control under it, and a screen
+// reader does not announce them.
 class LinesOverlay : public QWidget {
     Q_OBJECT
 public:

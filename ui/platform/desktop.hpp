@@ -13,6 +13,10 @@ public:
     // The logged-on user's name; empty when it cannot be read.
     virtual QString userName() const = 0;
 
+    // The effective user's numeric id, to name a user who has no name; empty
+    // where the system has no such number.
+    virtual QString userId() const;
+
     // Hands `url` (a mailto: link) to the desktop's own handler. Failure is
     // not reported to the user.
     virtual void openUrl(const QUrl& url) = 0;

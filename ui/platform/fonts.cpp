@@ -1,28 +1,73 @@
 #include "ui/platform/fonts.hpp"
 
+#include <utility>
+
 #include <QFile>
+#include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QString>
 
 namespace vovodi {
+namespace {
 
-void ensureFonts()
+constexpr qreal kFormPointSize = 8.25;
+
+// The captions of the main window, whose places were measured for these
+// faces; in Tahoma at 8.25 pt and 96 dpi this line measures 311 pixels.
+const char* const kCaptions = "New Game Computer Restart All Help No Win Normal Easy Hard";
+constexpr qreal kCaptionsWidth = 311;
+
+bool isInstalled(const QFont& font)
+{
+    return QFontInfo(font).family().compare(font.family(), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+void ensureFonts(const QString& folder)
 {
     // Wine's free Tahoma and MS Sans Serif, where Debian's fonts-wine has put
     // them (outside fontconfig's search path). Adding them without first
     // asking the font database what it has saves a full enumeration of the
     // system's fonts at start-up; a system that has the real faces simply
     // has no such files, or both, and then either serves.
-    static const bool done = [] {
-        for (const char* file : {"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf"}) {
-            const QString path = QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(file);
-            if (QFile::exists(path)) {
-                QFontDatabase::addApplicationFont(path);
-            }
+    static bool done = false;
+    if (std::exchange(done, true) || folder.isEmpty()) {
+        return;
+    }
+    for (const char* file : {"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf"}) {
+        const QString path = folder + QLatin1Char('/') + QLatin1String(file);
+        if (QFile::exists(path)) {
+            QFontDatabase::addApplicationFont(path);
         }
-        return true;
-    }();
-    Q_UNUSED(done);
+    }
+}
+
+QFont formFont()
+{
+    ensureFonts();
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(kFormPointSize);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const bool atDesignDensity = screen == nullptr || (screen->devicePixelRatio() == 1.0 &&
+                                                       qRound(screen->logicalDotsPerInch()) == 96);
+    if (isInstalled(font) && (atDesignDensity || QFontDatabase::isSmoothlyScalable(font.family()))) {
+        return font;
+    }
+    font.setFamily(QStringLiteral("Tahoma"));
+    if (!isInstalled(font)) {
+        font.setFamily(QStringLiteral("Arial"));  // on Linux, Liberation Sans has its metrics
+        font.setStyleHint(QFont::SansSerif);
+    }
+    const qreal width = QFontMetricsF(font).horizontalAdvance(QLatin1String(kCaptions));
+    if (width > kCaptionsWidth) {
+        font.setPointSizeF(kFormPointSize * kCaptionsWidth / width);
+    }
+    return font;
 }
 
 }  // namespace vovodi

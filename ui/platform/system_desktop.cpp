@@ -65,6 +65,15 @@ QString SystemDesktop::userName() const
 #endif
 }
 
+QString Desktop::userId() const
+{
+#ifdef Q_OS_WIN
+    return {};
+#else
+    return QString::number(geteuid());
+#endif
+}
+
 void SystemDesktop::openUrl(const QUrl& url)
 {
     // A desktop without a mail handler just does nothing; the user is not told.
