@@ -1,26 +1,75 @@
-// The game window on a scaled desktop. The scale comes from QT_SCALE_FACTOR,
-// which must be set before the application starts, so ctest runs this program
-// once per factor (1, 1.5 and 2). At every factor the layout keeps its size in
-// device-independent pixels while the drawing uses every device pixel.
+// The game window and the About box on a scaled desktop with a dark palette.
+// The scale comes from QT_SCALE_FACTOR or QT_FONT_DPI, which must be set
+// before the application starts, so ctest runs this program once per factor,
+// and without Wine's faces (VOVODI_TEST_HIDE_WINE_FONTS) at three font
+// densities. At every factor the layout keeps its size in device-independent
+// pixels while the drawing, text included, uses every device pixel.
 
 #include <algorithm>
 
 #include <QIcon>
 #include <QtTest>
 
+#include "ui/about/frm_about.hpp"
+#include "ui/platform/fonts.hpp"
 #include "window.hpp"
 
 using namespace vovodi;
 
+namespace {
+
+// Where the text of a control lies in a grab (device pixels): the pixels that
+// change when the text is taken away; and the contrast of the text with what
+// lies under it.
+struct Ink {
+    QRect box;
+    double contrast = 1;
+    QSize size;
+};
+
+Ink inkOf(QWidget* control)
+{
+    const QVariant text = control->property("text");
+    const QImage with = control->grab().toImage();
+    control->setProperty("text", QString());
+    const QImage without = control->grab().toImage();
+    control->setProperty("text", text);
+    Ink ink{{}, 1, with.size()};
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) != without.pixel(x, y)) {
+                ink.box |= QRect(x, y, 1, 1);
+                ink.contrast = std::max(ink.contrast, contrastRatio(with.pixel(x, y), without.pixel(x, y)));
+            }
+        }
+    }
+    return ink;
+}
+
+}  // namespace
+
 class HiDpiTest : public QObject {
     Q_OBJECT
+    // Before any window: a dark desktop palette, and no Wine faces when the run asks for that.
+    const bool prepared = [] {
+        if (qEnvironmentVariableIsSet("VOVODI_TEST_HIDE_WINE_FONTS")) {
+            ensureFonts({});
+        }
+        QPalette dark(QColor(53, 53, 53));
+        for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+            dark.setColor(role, Qt::white);
+        }
+        QApplication::setPalette(dark);
+        return true;
+    }();
     testing::Window fixture;
     Form1& w = fixture.w;
+    const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble() *
+                        qEnvironmentVariable("QT_FONT_DPI", QStringLiteral("96")).toDouble() / 96;
 
 private slots:
     void theLayoutKeepsItsSizeAndTheDrawingUsesEveryDevicePixel()
     {
-        const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.devicePixelRatio(), scale);
@@ -43,6 +92,44 @@ private slots:
         // 32 px on a 2x screen is the 64 px drawing, not a smaller one enlarged.
         const QImage icon = w.windowIcon().pixmap(QSize(32, 32), 2.0).toImage();
         QVERIFY(icon == QImage(QStringLiteral(":/icons/vovodi-64.png")).convertToFormat(icon.format()));
+    }
+
+    // Every caption of both windows is drawn at the scale, whole, and readable on a dark desktop.
+    void everyCaptionIsWholeReadableAndScaled()
+    {
+        w.show();
+        w.Command1->clearFocus();
+        frmAbout about(fixture.desktop, &w);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        about.cmdOK->clearFocus();
+        for (QWidget* control : std::initializer_list<QWidget*>{
+                 w.Command1,  w.Command2,  w.Command3,  w.Command4,     w.Label1,    w.Label2,
+                 w.Label3,    w.Label4,    w.Label5,    w.Label6,       w.Level1[0], w.Level1[1],
+                 w.Level1[2], w.Level1[3], about.cmdOK, about.Command1, about.L[1],  about.L[2],
+                 about.L[3],  about.L[4],  about.L[5]}) {
+            const QString text = control->property("text").toString();
+            const Ink ink = inkOf(control);
+            const qreal height = QFontMetricsF(control->font()).tightBoundingRect(text).height();
+            const QString seen =
+                QStringLiteral("%1 in %2: ink %3,%4 %5x%6 of %7x%8, contrast %9, %10 px tall")
+                    .arg(text, control->font().family())
+                    .arg(ink.box.x())
+                    .arg(ink.box.y())
+                    .arg(ink.box.width())
+                    .arg(ink.box.height())
+                    .arg(ink.size.width())
+                    .arg(ink.size.height())
+                    .arg(ink.contrast)
+                    .arg(height);
+            qInfo().noquote() << seen;
+            QVERIFY2(ink.box.right() < ink.size.width() - 1 && ink.box.bottom() < ink.size.height() - 1,
+                     qPrintable(seen));
+            QVERIFY2(ink.contrast >= 4.5 || !control->isEnabled(), qPrintable(seen));  // etched when disabled
+            QVERIFY2(
+                qAbs(ink.box.height() / scale - height) <= 1.5 || !text.front().isLetterOrNumber(),
+                qPrintable(seen));  // drawn as tall as the font measures it, not "=" (too wide a measure)
+        }
     }
 };
 

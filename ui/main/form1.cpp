@@ -4,11 +4,9 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
-#include <QScreen>
 #include <QSignalBlocker>
 
 #include "app/app_info.hpp"
@@ -17,6 +15,7 @@
 #include "ui/main/colours.hpp"
 #include "ui/platform/dialogs.hpp"
 #include "ui/platform/fonts.hpp"
+#include "ui/platform/placement.hpp"
 
 namespace vovodi {
 namespace {
@@ -42,15 +41,6 @@ void setSpokenName(QWidget* w, const QString& name)
     }
 }
 
-void paintBackground(QWidget* w, const QColor& colour)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colour);
-    pal.setColor(QPalette::Button, colour);  // an option button fills with its Button role
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
-
 }  // namespace
 
 Form1::Form1(Dialogs& dialogs, Desktop& desktop, QWidget* parent)
@@ -60,9 +50,7 @@ Form1::Form1(Dialogs& dialogs, Desktop& desktop, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(appIcon());
-    QFont formFont(QStringLiteral("MS Sans Serif"));
-    formFont.setPointSizeF(8.25);
-    setFont(formFont);
+    setFont(formFont());
 
     buildControls();
     buildMenus();
@@ -70,10 +58,7 @@ Form1::Form1(Dialogs& dialogs, Desktop& desktop, QWidget* parent)
     // The window cannot be resized: its client area is fixed at 5655 x 6255 twips.
     centralWidget()->setFixedSize(twips(5655), twips(6255));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize size = sizeHint();
-        move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
-    }
+    placeOnScreen(this);
     Command1->setFocus();
 
     Form_Load();
@@ -88,8 +73,10 @@ frmAbout* Form1::aboutDialog() const
 
 void Form1::buildControls()
 {
+    // The window's own colours, whatever the desktop's palette: black text on
+    // window blue, navy on the scoreboard's green.
     auto* client = new QWidget(this);
-    paintBackground(client, colours::kWindowBlue);
+    setFixedColours(client, colours::kWindowBlue, colours::kBlack);
     setCentralWidget(client);
 
     // Buttons, in the graphical style that paints their own background.
@@ -113,11 +100,7 @@ void Form1::buildControls()
         l->setGeometry(geometry);
         l->setAlignment(Qt::AlignCenter);
         l->setTextFormat(Qt::PlainText);
-        QPalette pal = l->palette();
-        pal.setColor(QPalette::Window, colours::kScoreGreen);
-        pal.setColor(QPalette::WindowText, colours::kScoreNavy);
-        l->setPalette(pal);
-        l->setAutoFillBackground(true);
+        setFixedColours(l, colours::kScoreGreen, colours::kScoreNavy);
         return l;
     };
     Label2 = makeScore(new QLabel, "No Win", twipsRect(2160, 120, 615, 255));
@@ -126,6 +109,9 @@ void Form1::buildControls()
     Label1 = static_cast<ClickLabel*>(makeScore(new ClickLabel, "You", twipsRect(2160, 360, 615, 255)));
     Label6 = makeScore(new QLabel, "=", twipsRect(2760, 360, 135, 255));
     Label4 = makeScore(new QLabel, "0", twipsRect(2880, 360, 615, 255));
+    // The "=" only draws the scoreboard; a screen reader reads each score with its row.
+    hideFromScreenReaders(Label5);
+    hideFromScreenReaders(Label6);
 
     // The difficulty options, one exclusive group on the window: Easy and
     // Normal in the first column, Hard and No Win in the second.
@@ -133,7 +119,7 @@ void Form1::buildControls()
         const int i = static_cast<int>(level(d));
         auto* option = new QRadioButton(text(levelName(d)), client);
         option->setGeometry(twipsRect(i < 2 ? 3600 : 4680, i % 2 == 0 ? 120 : 360, i < 2 ? 975 : 855, 255));
-        paintBackground(option, colours::kWindowBlue);
+        setFixedColours(option, colours::kWindowBlue, colours::kBlack);
         // An option button reports a click when it becomes the selected one,
         // by the mouse, the keyboard or from code.
         connect(option, &QRadioButton::toggled, this, [this, d](bool on) {
@@ -190,10 +176,11 @@ void Form1::buildControls()
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(Label1, &ClickLabel::clicked, this, &Form1::Label1_Click);
-    Label1->setAccessibleDescription(QStringLiteral("Click to enter your name"));
+    Label1->setAccessibleDescription(QStringLiteral("Press to enter your name"));
     Command1->installEventFilter(this);
 
-    // Focus moves New Game, Computer, Restart All, Help, then into the options.
+    // Focus moves New Game, Computer, Restart All, Help, into the options, then
+    // to the player's name.
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);
     setTabOrder(Command3, Command4);
@@ -201,6 +188,7 @@ void Form1::buildControls()
     setTabOrder(Level1[level(Difficulty::Easy)], Level1[level(Difficulty::Hard)]);
     setTabOrder(Level1[level(Difficulty::Hard)], Level1[level(Difficulty::Normal)]);
     setTabOrder(Level1[level(Difficulty::Normal)], Level1[level(Difficulty::NoWin)]);
+    setTabOrder(Level1[level(Difficulty::NoWin)], Label1);
 }
 
 void Form1::buildMenus()

@@ -103,7 +103,7 @@ private:
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
+    explicit ClickLabel(const QString& text = {}, QWidget* parent = nullptr);
 
 signals:
     void clicked();
