@@ -1,9 +1,7 @@
-// The game window and the About box on a scaled desktop with a dark palette.
-// The scale comes from QT_SCALE_FACTOR or QT_FONT_DPI, which must be set
-// before the application starts, so ctest runs this program once per factor,
-// and without Wine's faces (VOVODI_TEST_HIDE_WINE_FONTS) at three font
-// densities. At every factor the layout keeps its size in device-independent
-// pixels while the drawing, text included, uses every device pixel.
+// The game window and the About box on a scaled desktop with a dark palette. The scale comes from
+// QT_SCALE_FACTOR or QT_FONT_DPI, which must be set before the application starts, so ctest runs this
+// program once per factor, and without Wine's faces (VOVODI_TEST_HIDE_WINE_FONTS). At every factor the
+// layout keeps its size in device-independent pixels while the drawing, text too, uses every device pixel.
 
 #include <algorithm>
 
@@ -18,32 +16,27 @@ using namespace vovodi;
 
 namespace {
 
-// Where the text of a control lies in a grab (device pixels): the pixels that
-// change when the text is taken away; and the contrast of the text with what
-// lies under it.
-struct Ink {
-    QRect box;
-    double contrast = 1;
-    QSize size;
-};
-
-Ink inkOf(QWidget* control)
+// Where a control's text lies in its grab (device pixels), the pixels that change when the text
+// is taken away, and the text's greatest contrast with what lies under it.
+std::pair<QRect, double> inkOf(QWidget* control, QSize& size)
 {
     const QVariant text = control->property("text");
     const QImage with = control->grab().toImage();
     control->setProperty("text", QString());
     const QImage without = control->grab().toImage();
     control->setProperty("text", text);
-    Ink ink{{}, 1, with.size()};
+    QRect box;
+    double contrast = 1;
     for (int y = 0; y < with.height(); ++y) {
         for (int x = 0; x < with.width(); ++x) {
             if (with.pixel(x, y) != without.pixel(x, y)) {
-                ink.box |= QRect(x, y, 1, 1);
-                ink.contrast = std::max(ink.contrast, contrastRatio(with.pixel(x, y), without.pixel(x, y)));
+                box |= QRect(x, y, 1, 1);
+                contrast = std::max(contrast, contrastRatio(with.pixel(x, y), without.pixel(x, y)));
             }
         }
     }
-    return ink;
+    size = with.size();
+    return {box, contrast};
 }
 
 }  // namespace
@@ -55,11 +48,7 @@ class HiDpiTest : public QObject {
         if (qEnvironmentVariableIsSet("VOVODI_TEST_HIDE_WINE_FONTS")) {
             ensureFonts({});
         }
-        QPalette dark(QColor(53, 53, 53));
-        for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
-            dark.setColor(role, Qt::white);
-        }
-        QApplication::setPalette(dark);
+        QApplication::setPalette(QPalette(QColor(53, 53, 53)));  // white text on dark grey
         return true;
     }();
     testing::Window fixture;
@@ -109,26 +98,19 @@ private slots:
                  w.Level1[2], w.Level1[3], about.cmdOK, about.Command1, about.L[1],  about.L[2],
                  about.L[3],  about.L[4],  about.L[5]}) {
             const QString text = control->property("text").toString();
-            const Ink ink = inkOf(control);
+            QSize size;
+            const auto [ink, contrast] = inkOf(control, size);
             const qreal height = QFontMetricsF(control->font()).tightBoundingRect(text).height();
-            const QString seen =
-                QStringLiteral("%1 in %2: ink %3,%4 %5x%6 of %7x%8, contrast %9, %10 px tall")
-                    .arg(text, control->font().family())
-                    .arg(ink.box.x())
-                    .arg(ink.box.y())
-                    .arg(ink.box.width())
-                    .arg(ink.box.height())
-                    .arg(ink.size.width())
-                    .arg(ink.size.height())
-                    .arg(ink.contrast)
-                    .arg(height);
-            qInfo().noquote() << seen;
-            QVERIFY2(ink.box.right() < ink.size.width() - 1 && ink.box.bottom() < ink.size.height() - 1,
-                     qPrintable(seen));
-            QVERIFY2(ink.contrast >= 4.5 || !control->isEnabled(), qPrintable(seen));  // etched when disabled
-            QVERIFY2(
-                qAbs(ink.box.height() / scale - height) <= 1.5 || !text.front().isLetterOrNumber(),
-                qPrintable(seen));  // drawn as tall as the font measures it, not "=" (too wide a measure)
+            const QByteArray seen =
+                QString::asprintf("%ls in %ls: ink %d,%d %dx%d of %dx%d, contrast %.1f, %.1f px tall",
+                                  qUtf16Printable(text), qUtf16Printable(control->font().family()), ink.x(),
+                                  ink.y(), ink.width(), ink.height(), size.width(), size.height(), contrast,
+                                  height)
+                    .toUtf8();
+            QVERIFY2(ink.right() < size.width() - 1 && ink.bottom() < size.height() - 1, seen);
+            QVERIFY2(contrast >= 4.5 || !control->isEnabled(), seen);  // etched when disabled
+            // As tall as the font measures it; not "=", whose measure is too wide.
+            QVERIFY2(qAbs(ink.height() / scale - height) <= 1.5 || !text.front().isLetterOrNumber(), seen);
         }
     }
 };

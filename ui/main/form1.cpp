@@ -104,14 +104,11 @@ void Form1::buildControls()
         return l;
     };
     Label2 = makeScore(new QLabel, "No Win", twipsRect(2160, 120, 615, 255));
-    Label5 = makeScore(new QLabel, "=", twipsRect(2760, 120, 135, 255));
+    Label5 = makeScore(new UnspokenLabel, "=", twipsRect(2760, 120, 135, 255));
     Label3 = makeScore(new QLabel, "0", twipsRect(2880, 120, 615, 255));
     Label1 = static_cast<ClickLabel*>(makeScore(new ClickLabel, "You", twipsRect(2160, 360, 615, 255)));
-    Label6 = makeScore(new QLabel, "=", twipsRect(2760, 360, 135, 255));
+    Label6 = makeScore(new UnspokenLabel, "=", twipsRect(2760, 360, 135, 255));
     Label4 = makeScore(new QLabel, "0", twipsRect(2880, 360, 615, 255));
-    // The "=" only draws the scoreboard; a screen reader reads each score with its row.
-    hideFromScreenReaders(Label5);
-    hideFromScreenReaders(Label6);
 
     // The difficulty options, one exclusive group on the window: Easy and
     // Normal in the first column, Hard and No Win in the second.

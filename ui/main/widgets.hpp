@@ -22,8 +22,10 @@ void setFixedColours(QWidget* widget, const QColor& background, const QColor& te
 // guidelines reckon it from their relative luminance; text wants 4.5.
 double contrastRatio(const QColor& a, const QColor& b);
 
-// Keeps `widget` out of what a screen reader announces: a decoration, or a
-// text that says nothing by itself. Call before the widget is first shown.
+// Keeps `widget`, of one of this program's own classes (Qt's own keep their
+// own accessible interfaces), out of what a screen reader announces: a
+// decoration, or a text that says nothing by itself. Call before the widget
+// is first shown.
 void hideFromScreenReaders(QWidget* widget);
 
 // One board cell: a caption (the mark) drawn in its text colour on its
@@ -116,6 +118,13 @@ protected:
 
 private:
     bool leftDown_ = false;
+};
+
+// A label a screen reader does not announce, such as the scoreboard's "=".
+class UnspokenLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit UnspokenLabel(QWidget* parent = nullptr) : QLabel(parent) { hideFromScreenReaders(this); }
 };
 
 // Straight black lines drawn over everything beneath them; they never take
