@@ -52,6 +52,8 @@ QFont formFont()
     ensureFonts();
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(kFormPointSize);
+    font.setWeight(QFont::Normal);  // set, so that none of a parent's bold or italic shows through
+    font.setItalic(false);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const bool atDesignDensity = screen == nullptr || (screen->devicePixelRatio() == 1.0 &&
                                                        qRound(screen->logicalDotsPerInch()) == 96);
