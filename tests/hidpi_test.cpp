@@ -101,16 +101,13 @@ private slots:
             QSize size;
             const auto [ink, contrast] = inkOf(control, size);
             const qreal height = QFontMetricsF(control->font()).tightBoundingRect(text).height();
-            const QByteArray seen =
-                QString::asprintf("%ls in %ls: ink %d,%d %dx%d of %dx%d, contrast %.1f, %.1f px tall",
-                                  qUtf16Printable(text), qUtf16Printable(control->font().family()), ink.x(),
-                                  ink.y(), ink.width(), ink.height(), size.width(), size.height(), contrast,
-                                  height)
-                    .toUtf8();
-            QVERIFY2(ink.right() < size.width() - 1 && ink.bottom() < size.height() - 1, seen);
-            QVERIFY2(contrast >= 4.5 || !control->isEnabled(), seen);  // etched when disabled
+            QString seen;  // the text, its face, its ink in the grab's size, its contrast, its height
+            QDebug(&seen) << text << control->font().family() << ink << size << contrast << height;
+            QVERIFY2(ink.right() < size.width() - 1 && ink.bottom() < size.height() - 1, qPrintable(seen));
+            QVERIFY2(contrast >= 4.5 || !control->isEnabled(), qPrintable(seen));  // etched when disabled
             // As tall as the font measures it; not "=", whose measure is too wide.
-            QVERIFY2(qAbs(ink.height() / scale - height) <= 1.5 || !text.front().isLetterOrNumber(), seen);
+            QVERIFY2(qAbs(ink.height() / scale - height) <= 1.5 || !text.front().isLetterOrNumber(),
+                     qPrintable(seen));
         }
     }
 };
