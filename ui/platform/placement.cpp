@@ -3,6 +3,7 @@
 #include "ui/platform/placement.hpp"
 
 #include <algorithm>
+#include <utility>
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -31,19 +32,19 @@ void place(QWidget* window)
         return;
     }
     // A window's position is that of its frame; until the window manager has
-    // framed it, its frame is its client area.
-    // Before the first show a window with a layout has not yet taken its size.
+    // framed it, its frame is its client area. Before its first show, a window
+    // with a layout has not yet taken its size.
     const QSize client =
         !window->isVisible() && window->layout() != nullptr ? window->sizeHint() : window->size();
     const QSize frame = client.grownBy(frameMargins(window));
     window->move(placedFrame(frame, screen->availableGeometry()));
 }
 
-// Places its window again when the frame's margins first differ from those
-// it was placed with, in the first seconds after the window is shown.
+// Places its window again, once, when the frame's margins first differ from
+// those it was placed with, in the first seconds after the window is shown.
 class FramePlacer final : public QObject {
 public:
-    explicit FramePlacer(QWidget* window) : QObject(window), window_(window)
+    explicit FramePlacer(QWidget* window) : QObject(window), window_(window), margins_(frameMargins(window))
     {
         window->installEventFilter(this);
     }
@@ -51,28 +52,18 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched != window_) {
+        const QEvent::Type type = event->type();
+        if (watched != window_ || (type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize &&
+                                   type != QEvent::WindowActivate)) {
             return false;
         }
-        switch (event->type()) {
-        case QEvent::Show:
-            if (!shown_) {
-                shown_ = true;
-                margins_ = frameMargins(window_);
-                QTimer::singleShot(kWatchMs, this, [this] { deleteLater(); });
-            }
-            break;
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::WindowActivate:
-            if (shown_ && frameMargins(window_) != margins_) {
-                window_->removeEventFilter(this);
-                place(window_);
-                deleteLater();
-            }
-            break;
-        default:
-            break;
+        if (type == QEvent::Show && !std::exchange(shown_, true)) {
+            QTimer::singleShot(kWatchMs, this, [this] { deleteLater(); });
+        }
+        if (frameMargins(window_) != margins_) {
+            window_->removeEventFilter(this);
+            place(window_);
+            deleteLater();
         }
         return false;
     }
@@ -80,8 +71,8 @@ protected:
 private:
     static constexpr int kWatchMs = 3000;
     QWidget* window_;
-    bool shown_ = false;
     QMargins margins_;
+    bool shown_ = false;
 };
 
 }  // namespace
