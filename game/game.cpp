@@ -14,11 +14,7 @@ const std::u16string kDefaultName = u"You";
 
 }  // namespace
 
-Game::Game(Announcer& announcer, const Board& start, Difficulty level)
-    : announcer_(announcer), board_(start), playerName_(kDefaultName),
-      level_(isLevel(static_cast<int>(level)) ? level : Difficulty::NoWin)
-{
-}
+Game::Game(Announcer& announcer) : announcer_(announcer), playerName_(kDefaultName) {}
 
 void Game::playCell(int cell)
 {

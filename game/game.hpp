@@ -29,10 +29,8 @@ public:
         virtual void announce(Mark winner) = 0;
     };
 
-    // A new session at No Win on an empty board, or at `level` from a
-    // position already reached.
-    explicit Game(Announcer& announcer, const Board& start = kEmptyBoard,
-                  Difficulty level = Difficulty::NoWin);
+    // A new session: No Win, an empty board, no scores, the player "You".
+    explicit Game(Announcer& announcer);
 
     [[nodiscard]] const Board& board() const { return board_; }
     // Games won, counted in 64 bits: a session would need centuries of

@@ -1,5 +1,8 @@
 #pragma once
 
+// The game window with its boxes and desktop faked, and how the window tests
+// read its board.
+
 #include <functional>
 #include <optional>
 #include <vector>
@@ -8,38 +11,27 @@
 #include <QStringList>
 #include <QUrl>
 
+#include "ui/main/colours.hpp"
+#include "ui/main/form1.hpp"
 #include "ui/platform/desktop.hpp"
 #include "ui/platform/dialogs.hpp"
 
 namespace vovodi::testing {
 
-// Records every box instead of showing it. `onOutcome` runs while the box
-// would be open, so a test can look at the window at that moment.
+// Boxes that are not shown: `onOutcome` runs while the outcome box would be
+// open, and the name prompt answers `nextName` (none is Cancel).
 class FakeDialogs final : public Dialogs {
 public:
-    struct Outcome {
-        QString text;
-        QWidget* parent;
-    };
-
-    void showOutcome(QWidget* parent, const QString& text) override
-    {
-        outcomes.push_back({text, parent});
-        if (onOutcome) {
-            onOutcome(text);
-        }
-    }
-
+    void showOutcome(QWidget* parent, const QString& text) override { onOutcome(parent, text); }
     std::optional<QString> askName(QWidget*, const QString& prompt) override
     {
-        prompts.push_back(prompt);
+        prompts << prompt;
         return nextName;
     }
 
-    std::vector<Outcome> outcomes;
-    std::function<void(const QString&)> onOutcome;
+    std::function<void(QWidget*, const QString&)> onOutcome = [](QWidget*, const QString&) {};
     QStringList prompts;
-    std::optional<QString> nextName;  // what the next name prompt returns; none is Cancel
+    std::optional<QString> nextName;
 };
 
 class FakeDesktop final : public Desktop {
@@ -50,5 +42,25 @@ public:
     QString user = QStringLiteral("player");
     std::vector<QUrl> opened;
 };
+
+struct Window {
+    FakeDialogs dialogs;
+    FakeDesktop desktop;
+    Form1 w{dialogs, desktop};
+};
+
+// What the cells show, "X", "O" or "." per cell, row by row: "X...O...." has
+// X top left, O in the centre; a mark in a wrong colour, or a background
+// other than white, shows as "?".
+inline QString boardText(const Form1& w)
+{
+    QString s;
+    for (const Cell* c : w.BO) {
+        const QColor want = c->caption() == u"X" ? colours::kMarkRed : colours::kMarkBlue;
+        const bool right = c->foreColor() == want && c->backColor() == colours::kWhite;
+        s += !right ? QStringLiteral("?") : c->caption().isEmpty() ? QStringLiteral(".") : c->caption();
+    }
+    return s;
+}
 
 }  // namespace vovodi::testing

@@ -8,9 +8,9 @@
 #include <QIcon>
 #include <QtTest>
 
+#include "fakes.hpp"
 #include "ui/about/frm_about.hpp"
 #include "ui/platform/fonts.hpp"
-#include "window.hpp"
 
 using namespace vovodi;
 
@@ -81,12 +81,7 @@ private slots:
         // 32 px on a 2x screen is the 64 px drawing, not a smaller one enlarged.
         const QImage icon = w.windowIcon().pixmap(QSize(32, 32), 2.0).toImage();
         QVERIFY(icon == QImage(QStringLiteral(":/icons/vovodi-64.png")).convertToFormat(icon.format()));
-    }
-
-    // Every caption of both windows is drawn at the scale, whole, and readable on a dark desktop.
-    void everyCaptionIsWholeReadableAndScaled()
-    {
-        w.show();
+        // Every caption of both windows is drawn at the scale, whole, and readable on a dark desktop.
         w.Command1->clearFocus();
         frmAbout about(fixture.desktop, &w);
         about.show();
