@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quiet Grid Games
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The application's information, kept once. The CMake project version, the
 # generated C++ header, the Windows version record, the desktop entry and the
 # AppStream metainfo are all made from these values.

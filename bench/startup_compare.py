@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Quiet Grid Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up time to the first shown window and peak memory of the game,
 against a bare QMainWindow program and against a QMainWindow with one menu
 and one label, run alternately side by side.

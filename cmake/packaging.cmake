@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quiet Grid Games
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installing Vovodi on a desktop and packing it as a .deb. Included at the end
 # of the top-level CMakeLists.txt, once the vovodi target and the configured
 # files of resources/ exist.

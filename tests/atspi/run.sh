@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Quiet Grid Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs COMMAND [ARGS...] as a screen reader would meet it: on a private X
 # server, in a private D-Bus session with the AT-SPI accessibility bus, and
 # with Qt's AT-SPI bridge switched on. ATSPI_BUS_LAUNCHER names the

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quiet Grid Games
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs `cmake --install BUILD_DIR --prefix PREFIX` and checks the layout:
 #   cmake -DBUILD_DIR=.. -DPREFIX=.. -DBINDIR=bin -DDATADIR=share
 #         -DAPP_ID=.. -P check_install.cmake
