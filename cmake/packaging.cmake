@@ -22,6 +22,7 @@ endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/resources/vovodi.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
     RENAME ${VOVODI_APP_ID}.svg)
+install(FILES ${VOVODI_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
 if(VOVODI_BUILD_TESTS)
     # Installs into a scratch prefix and checks that every file lands where
@@ -32,11 +33,17 @@ if(VOVODI_BUILD_TESTS)
             -DPREFIX=${PROJECT_BINARY_DIR}/install-layout-test
             -DBINDIR=${CMAKE_INSTALL_BINDIR}
             -DDATADIR=${CMAKE_INSTALL_DATADIR}
+            -DMANDIR=${CMAKE_INSTALL_MANDIR}
             -DAPP_ID=${VOVODI_APP_ID}
+            -DREADELF=${CMAKE_READELF}
+            -DPROGRAM=$<TARGET_FILE:vovodi>
             -P ${PROJECT_SOURCE_DIR}/tests/resources/check_install.cmake)
 endif()
 
-# The .deb, made by `cpack -G DEB` in the build folder (see scripts/package).
+# The .deb, made by scripts/package: a build folder of its own, configured with
+# Debian's build flags and -DCMAKE_INSTALL_BINDIR=games, then `cpack -G DEB`.
+# cmake/deb_docs.cmake adds what only the package carries (the copyright
+# file, the changelog) and compresses the manual page, as Debian wants.
 set(CPACK_PACKAGE_NAME vovodi)
 set(CPACK_PACKAGE_VENDOR "${VOVODI_COMPANY}")
 set(CPACK_PACKAGE_VERSION "${VOVODI_DISPLAY_VERSION}")
@@ -63,5 +70,34 @@ if(DPKG_SHLIBDEPS)
 endif()
 # The faces the windows ask for: Wine's Tahoma and MS Sans Serif, Arial's metrics.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, fonts-liberation")
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb_docs.cmake)
+# Read by deb_docs.cmake (CPack hands every CPACK_ variable to it).
+set(CPACK_VOVODI_DEBIAN_DIR ${PROJECT_SOURCE_DIR}/resources/debian)
+set(CPACK_VOVODI_BINDIR ${CMAKE_INSTALL_BINDIR})
+set(CPACK_VOVODI_MANDIR ${CMAKE_INSTALL_MANDIR})
+set(CPACK_VOVODI_STRIP ${CMAKE_STRIP})
 set(CPACK_GENERATOR DEB)
 include(CPack)
+
+if(VOVODI_BUILD_TESTS AND NOT VOVODI_SANITIZE)
+    # The licence of every file, by the REUSE rules.
+    find_program(REUSE reuse)
+    if(REUSE)
+        add_test(NAME reuse_lint COMMAND ${REUSE} --root ${PROJECT_SOURCE_DIR} lint)
+    else()
+        message(STATUS "Licence check left out: reuse not found")
+    endif()
+
+    # The .deb as scripts/package makes it, in a folder of its own, checked by
+    # lintian. Left out of the sanitizer build, which would only repeat it.
+    find_program(LINTIAN lintian)
+    find_program(DPKG_DEB dpkg-deb)
+    find_program(DPKG_BUILDFLAGS dpkg-buildflags)
+    if(LINTIAN AND DPKG_DEB AND DPKG_BUILDFLAGS)
+        add_test(NAME deb_lintian
+            COMMAND ${PROJECT_SOURCE_DIR}/scripts/package --lintian ${PROJECT_BINARY_DIR}/deb)
+        set_tests_properties(deb_lintian PROPERTIES TIMEOUT 1200)
+    else()
+        message(STATUS "Package check left out: it needs lintian, dpkg-deb and dpkg-buildflags")
+    endif()
+endif()
