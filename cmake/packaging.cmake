@@ -42,8 +42,9 @@ endif()
 
 # The .deb, made by scripts/package: a build folder of its own, configured with
 # Debian's build flags and -DCMAKE_INSTALL_BINDIR=games, then `cpack -G DEB`.
-# cmake/deb_docs.cmake adds what only the package carries (the copyright
-# file, the changelog) and compresses the manual page, as Debian wants.
+# cmake/deb_docs.cmake then adds what only the package carries (the copyright
+# file, the changelog), compresses the manual page and strips the program of
+# the compiler's notes, as Debian wants.
 set(CPACK_PACKAGE_NAME vovodi)
 set(CPACK_PACKAGE_VENDOR "${VOVODI_COMPANY}")
 set(CPACK_PACKAGE_VERSION "${VOVODI_DISPLAY_VERSION}")
