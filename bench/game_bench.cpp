@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quiet Grid Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How fast the computer chooses its move, and how long a whole game tree takes.
 
 #include <array>

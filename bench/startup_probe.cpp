@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quiet Grid Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts, shows its window, and quits as soon as the window is first exposed.
 // Built three times, so that start-up time and peak memory can be compared:
 // with the game's window; with a bare QMainWindow (VOVODI_BARE); and with a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quiet Grid Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long a whole player's move takes in the real window: the click, the
 // X, both winner checks, the computer's reply, and the repaint of the board.
 

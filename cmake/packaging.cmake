@@ -63,14 +63,15 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VOVODI_COMPANY} <${VOVODI_MAIL}>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # Qt loads its platform plugins at run time, so no library dependency names
-# them; without one the window cannot open.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# them; without one the window cannot open. Wine's Tahoma and MS Sans Serif
+# are the faces the windows are laid out in.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wine")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 endif()
 # The faces the windows ask for: Wine's Tahoma and MS Sans Serif, Arial's metrics.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb_docs.cmake)
 # Read by deb_docs.cmake (CPack hands every CPACK_ variable to it).
 set(CPACK_VOVODI_DEBIAN_DIR ${PROJECT_SOURCE_DIR}/resources/debian)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quiet Grid Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About box: its rows in place, its keys and buttons, and the user's name
 // shown readably whatever the system says it is.
 

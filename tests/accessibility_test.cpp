@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quiet Grid Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game window as a screen reader meets it: through QAccessible, the layer
 // every platform bridge (AT-SPI, UI Automation, NSAccessibility) reads from.
 // Change events reach a reader only through a bridge, so ctest runs this again

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quiet Grid Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game window as a view: every control, menu item and key reaches its
 // command and the window shows the game's state; press colours, let go when a
 // box takes the mouse; the box over the final position; names as plain text;

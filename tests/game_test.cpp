@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quiet Grid Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules: the computer's move on worked boards, exhaustive game-tree
 // searches, properties over all 3^9 boards, and a session's turn flow, told
 // as stories and under long random runs of every command.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quiet Grid Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game window and the About box on a scaled desktop with a dark palette. The scale comes from
 // QT_SCALE_FACTOR or QT_FONT_DPI, which must be set before the application starts, so ctest runs this
 // program once per factor, and without Wine's faces (VOVODI_TEST_HIDE_WINE_FONTS). At every factor the
