@@ -70,7 +70,7 @@ find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 endif()
-# The faces the windows ask for: Wine's Tahoma and MS Sans Serif, Arial's metrics.
+# Arial's metrics, for the fallback face where Wine's are missing.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb_docs.cmake)
 # Read by deb_docs.cmake (CPack hands every CPACK_ variable to it).
