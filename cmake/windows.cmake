@@ -76,9 +76,12 @@ set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/windows_cpack.cmake)
 
 # CMake's NSIS script installs for all users when it can; this copy of it
 # installs for the current user only and never asks for administrator rights.
+# The changes are checked, so a newer CMake whose script differs stops here.
 set(nsis_template ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in)
 file(READ ${nsis_template} nsis)
 foreach(change IN ITEMS
+        # A 64-bit installer for the 64-bit program (Debian's nsis has the stubs).
+        "  !define VERSION |  Target amd64-unicode\n  !define VERSION "
         "RequestExecutionLevel admin|RequestExecutionLevel user"
         "SetShellVarContext all|SetShellVarContext current"
         "StrCpy $SV_ALLUSERS \"AllUsers\"|StrCpy $SV_ALLUSERS \"JustMe\""
@@ -94,4 +97,4 @@ foreach(change IN ITEMS
     string(REPLACE "${from}" "${to}" nsis "${nsis}")
 endforeach()
 file(WRITE ${PROJECT_BINARY_DIR}/nsis/NSIS.template.in "${nsis}")
-set(CPACK_VOVODI_WIN_NSIS_MODULES ${PROJECT_BINARY_DIR}/nsis)
+list(PREPEND CPACK_MODULE_PATH ${PROJECT_BINARY_DIR}/nsis)
