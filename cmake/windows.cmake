@@ -33,6 +33,18 @@ if(MINGW)
     endforeach()
 endif()
 
+# The DLLs come with their symbols (libstdc++-6.dll alone is 23 MB so), which
+# the packages leave out.
+if(CMAKE_STRIP)
+    install(CODE "
+        set(top \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
+        file(GLOB binaries \"\${top}/*.exe\" \"\${top}/*.dll\" \"\${top}/platforms/*.dll\" \"\${top}/styles/*.dll\")
+        foreach(binary IN LISTS binaries)
+            execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${binary}\" COMMAND_ERROR_IS_FATAL ANY)
+        endforeach()"
+        COMPONENT ${VOVODI_WIN_COMPONENT})
+endif()
+
 # The licences: Vovodi's (GPL-3.0-or-later) and Qt's (LGPL-3.0), with where
 # Qt's source is to be had. The texts are Debian's copies.
 set(VOVODI_GPL_TEXT /usr/share/common-licenses/GPL-3 CACHE FILEPATH "The GPL-3.0 text shipped with Vovodi")
@@ -50,7 +62,8 @@ version 3 (Qt-LGPL-3.0.txt, which builds on the GNU GPL version 3 in
 COPYING.txt). You may replace these DLLs with your own build of Qt ${Qt6_VERSION}.
 
 The DLLs were built unchanged from ${VOVODI_QT_SOURCE},
-cross-compiled with MinGW-w64. Its source is to be had from Debian:
+cross-compiled with MinGW-w64 as scripts/windows in Vovodi's source shows,
+and stripped of their symbols. Qt's source is to be had from Debian:
     https://sources.debian.org/src/qt6-base/
     apt-get source qt6-base
 and the same Qt version from the Qt project:
