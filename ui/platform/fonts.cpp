@@ -39,7 +39,15 @@ void ensureFonts(const QString& folder)
     // system's fonts at start-up; a system that has the real faces simply
     // has no such files, or both, and then either serves.
     static bool done = false;
-    if (std::exchange(done, true) || folder.isEmpty()) {
+    if (std::exchange(done, true)) {
+        return;
+    }
+    // About's rows ask for Arial; where it is missing (a bare Wine, a system
+    // without fontconfig's aliases) a face of its metrics, else Tahoma,
+    // rather than whatever face comes first.
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Tahoma")});
+    if (folder.isEmpty()) {
         return;
     }
     for (const char* file : {"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf"}) {
@@ -60,7 +68,9 @@ QFont formFont()
     const QScreen* screen = QGuiApplication::primaryScreen();
     const bool atDesignDensity = screen == nullptr || (screen->devicePixelRatio() == 1.0 &&
                                                        qRound(screen->logicalDotsPerInch()) == 96);
-    if (isInstalled(font) && (atDesignDensity || QFontDatabase::isSmoothlyScalable(font.family()))) {
+    // Whether a face called MS Sans Serif scales cannot be asked: Qt calls Wine's bitmap face
+    // smoothly scalable on Windows and then draws it at its one size. Tahoma has its metrics.
+    if (isInstalled(font) && atDesignDensity) {
         return font;
     }
     font.setFamily(QStringLiteral("Tahoma"));
