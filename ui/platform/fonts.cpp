@@ -42,11 +42,10 @@ void ensureFonts(const QString& folder)
     if (std::exchange(done, true)) {
         return;
     }
-    // About's rows ask for Arial; where it is missing (a bare Wine, a system
-    // without fontconfig's aliases) a face of its metrics, else Tahoma,
-    // rather than whatever face comes first.
-    QFont::insertSubstitutions(QStringLiteral("Arial"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Tahoma")});
+    // About's rows ask for Arial; where it is missing (Wine, a system without
+    // fontconfig's aliases) the face of its metrics, rather than whatever
+    // face comes first.
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     if (folder.isEmpty()) {
         return;
     }
