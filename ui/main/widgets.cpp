@@ -23,13 +23,30 @@ constexpr std::array<const char*, 9> kCellPlaces{
     "Middle right", "Bottom left", "Bottom centre", "Bottom right",
 };
 
-// A cell reads as a button named by its place and its mark ("Top left, X");
-// pressing it through the screen reader plays the cell.
-class CellAccessible final : public QAccessibleWidget {
+// A control a screen reader sees as a button, whose press action reports the
+// control's click.
+template <typename Control> class PressableAccessible : public QAccessibleWidget {
 public:
-    explicit CellAccessible(Cell* cell) : QAccessibleWidget(cell, QAccessible::Button, QStringLiteral("Cell"))
+    explicit PressableAccessible(Control* control, const QString& name = {})
+        : QAccessibleWidget(control, QAccessible::Button, name)
     {
     }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction()) {
+            emit static_cast<Control*>(widget())->clicked();
+        }
+    }
+};
+
+// A cell reads as a button named by its place and its mark ("Top left, X");
+// pressing it through the screen reader plays the cell.
+class CellAccessible final : public PressableAccessible<Cell> {
+public:
+    explicit CellAccessible(Cell* cell) : PressableAccessible(cell, QStringLiteral("Cell")) {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -45,22 +62,13 @@ public:
             return QAccessibleWidget::text(t);
         }
     }
-
-    QStringList actionNames() const override { return {pressAction()}; }
-
-    void doAction(const QString& name) override
-    {
-        if (name == pressAction()) {
-            emit static_cast<Cell*>(widget())->clicked();
-        }
-    }
 };
 
 // The name label reads as a button named by the label's accessible name (or
 // its text); pressing it through the screen reader asks for the name.
-class ClickLabelAccessible final : public QAccessibleWidget {
+class ClickLabelAccessible final : public PressableAccessible<ClickLabel> {
 public:
-    explicit ClickLabelAccessible(ClickLabel* label) : QAccessibleWidget(label, QAccessible::Button) {}
+    using PressableAccessible::PressableAccessible;
 
     QString text(QAccessible::Text t) const override
     {
@@ -69,15 +77,6 @@ public:
             return label->text();
         }
         return QAccessibleWidget::text(t);
-    }
-
-    QStringList actionNames() const override { return {pressAction()}; }
-
-    void doAction(const QString& name) override
-    {
-        if (name == pressAction()) {
-            emit static_cast<ClickLabel*>(widget())->clicked();
-        }
     }
 };
 
