@@ -25,6 +25,7 @@ public:
 class NoDesktop final : public vovodi::Desktop {
 public:
     QString userName() const override { return {}; }
+    QString userId() const override { return {}; }
     void openUrl(const QUrl&) override {}
 };
 

@@ -75,7 +75,7 @@ private slots:
     void userNameIsShownReadably()
     {
         FakeDesktop desktop;
-        const QString id = desktop.userId().isEmpty() ? QString() : "user ID " + desktop.userId();
+        const QString id = "user ID " + desktop.userId();
         const QString longName = QString("Wolfeschlegelsteinhausenbergerdorff ").repeated(8);
         for (const auto& [given, whole] :
              QList<std::pair<QString, QString>>{{"", id},

@@ -40,6 +40,7 @@ public:
 class FakeDesktop final : public Desktop {
 public:
     QString userName() const override { return user; }
+    QString userId() const override { return QStringLiteral("1000"); }
     void openUrl(const QUrl& url) override { opened.push_back(url); }
 
     QString user = QStringLiteral("player");

@@ -18,7 +18,7 @@ public:
 
     // The effective user's numeric id, to name a user who has no name; empty
     // where the system has no such number.
-    virtual QString userId() const;
+    virtual QString userId() const = 0;
 
     // Hands `url` (a mailto: link) to the desktop's own handler. Failure is
     // not reported to the user.
@@ -29,6 +29,7 @@ public:
 class SystemDesktop final : public Desktop {
 public:
     QString userName() const override;
+    QString userId() const override;
     void openUrl(const QUrl& url) override;
 };
 

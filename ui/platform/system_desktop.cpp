@@ -68,7 +68,7 @@ QString SystemDesktop::userName() const
 #endif
 }
 
-QString Desktop::userId() const
+QString SystemDesktop::userId() const
 {
 #ifdef Q_OS_WIN
     return {};
