@@ -10,7 +10,7 @@
 #include <QStringList>
 
 #include "app/app_info.hpp"
-#include "ui/main/form1.hpp"
+#include "ui/main/game_window.hpp"
 #include "ui/platform/desktop.hpp"
 #include "ui/platform/dialogs.hpp"
 
@@ -92,7 +92,7 @@ int main(int argc, char* argv[])
 
     vovodi::QtDialogs dialogs;
     vovodi::SystemDesktop desktop;
-    vovodi::Form1 window(dialogs, desktop);
+    vovodi::GameWindow window(dialogs, desktop);
     window.show();
     return QApplication::exec();
 }

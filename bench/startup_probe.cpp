@@ -15,7 +15,7 @@
 #include <QWindow>
 
 #if !defined(VOVODI_BARE) && !defined(VOVODI_TEXT)
-#include "ui/main/form1.hpp"
+#include "ui/main/game_window.hpp"
 #include "ui/platform/desktop.hpp"
 #include "ui/platform/dialogs.hpp"
 #endif
@@ -48,7 +48,7 @@ int main(int argc, char** argv)
 #else
     vovodi::QtDialogs dialogs;
     vovodi::SystemDesktop desktop;
-    vovodi::Form1 window(dialogs, desktop);
+    vovodi::GameWindow window(dialogs, desktop);
 #endif
     window.winId();
     window.windowHandle()->installEventFilter(&quitter);

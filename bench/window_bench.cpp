@@ -6,54 +6,45 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QWidget>
+#include <array>
 
-#include "ui/main/form1.hpp"
-#include "ui/platform/desktop.hpp"
-#include "ui/platform/dialogs.hpp"
+#include <QAction>
+#include <QApplication>
+#include <QRadioButton>
+
+#include "tests/fakes.hpp"
 
 namespace {
 
-// Boxes that close at once, so that a won game costs what the window itself spends on it.
-class SilentDialogs final : public vovodi::Dialogs {
-public:
-    void showOutcome(QWidget*, const QString&) override {}
-    std::optional<QString> askName(QWidget*, const QString&) override { return std::nullopt; }
-};
-
-class NoDesktop final : public vovodi::Desktop {
-public:
-    QString userName() const override { return {}; }
-    QString userId() const override { return {}; }
-    void openUrl(const QUrl&) override {}
-};
-
 void BM_PlayerMove(benchmark::State& state)
 {
-    SilentDialogs dialogs;
-    NoDesktop desktop;
-    vovodi::Form1 w(dialogs, desktop);
-    w.Level1_Click(static_cast<vovodi::Difficulty>(state.range(0)));
+    using namespace vovodi::testing;
+    Window window;  // the outcome box closes at once, so a won game costs what the window spends on it
+    vovodi::GameWindow& w = window.w;
+    part<QRadioButton>(w, QStringLiteral("levelOption%1").arg(state.range(0)))->click();
     w.show();
     QCoreApplication::processEvents();
+    std::array<vovodi::Cell*, 9> cells{};
+    for (int i = 0; i < 9; ++i) {
+        cells[static_cast<std::size_t>(i)] = cell(w, i);
+    }
     // The player walks the cells in a fixed order, always taking the next free one.
     static constexpr int kOrder[] = {0, 8, 2, 6, 1, 7, 3, 5, 4};
     std::size_t next = 0;
     for (auto _ : state) {
-        int cell = -1;
-        for (std::size_t tried = 0; tried < 9 && cell < 0; ++tried, next = (next + 1) % 9) {
-            if (w.BO[static_cast<std::size_t>(kOrder[next])]->caption().isEmpty()) {
-                cell = kOrder[next];
+        int free = -1;
+        for (std::size_t tried = 0; tried < 9 && free < 0; ++tried, next = (next + 1) % 9) {
+            if (w.game().board()[static_cast<std::size_t>(kOrder[next])] == vovodi::Mark::None) {
+                free = kOrder[next];
             }
         }
-        if (cell < 0) {  // a full board: start a new game outside the measurement
+        if (free < 0) {  // a full board: start a new game outside the measurement
             state.PauseTiming();
-            w.Command1_Click();
+            part<QAction>(w, QStringLiteral("newGameAction"))->trigger();
             state.ResumeTiming();
             continue;
         }
-        w.BO_Click(cell);
+        emit cells[static_cast<std::size_t>(free)]->clicked();
         w.centralWidget()->repaint();
     }
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -10,8 +11,12 @@
 
 namespace vovodi {
 
-// The computer's playing strength; the window's field `Level` holds one.
+// The computer's playing strength.
 enum class Difficulty : std::uint8_t { Easy = 1, Normal = 2, Hard = 3, NoWin = 4 };
+
+// Every level, from the weakest to the strongest.
+inline constexpr std::array<Difficulty, 4> kDifficulties{Difficulty::Easy, Difficulty::Normal, Difficulty::Hard,
+                                                         Difficulty::NoWin};
 
 // The free cell into which the computer writes its O on `board` at `level`,
 // or none when the board is full. The same board and level always give the

@@ -2,19 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/game.hpp"
 
+#include <algorithm>
 #include <utility>
 
 #include "game/help.hpp"
 #include "game/winner.hpp"
 
 namespace vovodi {
-namespace {
 
-const std::u16string kDefaultName = u"You";
+Game::Game(Announcer& announcer) : announcer_(announcer) {}
 
-}  // namespace
-
-Game::Game(Announcer& announcer) : announcer_(announcer), playerName_(kDefaultName) {}
+const std::u16string& Game::playerName() const
+{
+    static const std::u16string kNone;
+    return playerName_ ? *playerName_ : kNone;
+}
 
 void Game::playCell(int cell)
 {
@@ -41,9 +43,9 @@ void Game::answerPlayer()
 {
     // A win by the player clears the board, and the computer's reply then
     // opens the next game in the centre.
-    CheckWinner();
-    ComputerPlay();
-    CheckWinner();
+    checkWinner();
+    computerPlay();
+    checkWinner();
 }
 
 void Game::computerOpens()
@@ -58,7 +60,7 @@ void Game::computerOpens()
 void Game::newGame()
 {
     if (!announcing_) {
-        ClearBoard();
+        clearBoard();
     }
 }
 
@@ -69,13 +71,14 @@ void Game::restartAll()
     }
     computerScore_ = 0;
     playerScore_ = 0;
-    playerName_ = kDefaultName;
-    ClearBoard();
+    playerName_.reset();
+    clearBoard();
 }
 
 void Game::setLevel(Difficulty level)
 {
-    if (announcing_ || level == level_ || !isLevel(static_cast<int>(level))) {
+    if (announcing_ || level == level_ ||
+        std::find(kDifficulties.begin(), kDifficulties.end(), level) == kDifficulties.end()) {
         return;
     }
     restartAll();
@@ -89,12 +92,12 @@ void Game::setPlayerName(std::u16string name)
     }
 }
 
-void Game::ClearBoard()
+void Game::clearBoard()
 {
     board_ = kEmptyBoard;
 }
 
-void Game::CheckWinner()
+void Game::checkWinner()
 {
     const Mark won = winner(board_);
     if (won == Mark::None) {
@@ -104,39 +107,14 @@ void Game::CheckWinner()
     announcer_.announce(won);
     announcing_ = false;
     ++(won == Mark::X ? playerScore_ : computerScore_);
-    ClearBoard();
+    clearBoard();
 }
 
-void Game::ComputerPlay()
+void Game::computerPlay()
 {
     if (const auto cell = computerCell(board_, level_)) {
         board_[*cell] = Mark::O;
     }
-}
-
-std::string_view levelName(Difficulty level)
-{
-    switch (level) {
-    case Difficulty::Easy:
-        return "Easy";
-    case Difficulty::Normal:
-        return "Normal";
-    case Difficulty::Hard:
-        return "Hard";
-    case Difficulty::NoWin:
-        break;
-    }
-    return "No Win";
-}
-
-std::string_view outcomeText(Mark winner)
-{
-    return winner == Mark::X ? "<< You Win >>" : "<< You Failed >>";
-}
-
-bool isLevel(int value)
-{
-    return value >= static_cast<int>(Difficulty::Easy) && value <= static_cast<int>(Difficulty::NoWin);
 }
 
 }  // namespace vovodi

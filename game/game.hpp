@@ -3,8 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
-#include <string_view>
 
 #include "game/board.hpp"
 #include "game/computer_play.hpp"
@@ -13,8 +13,7 @@ namespace vovodi {
 
 // One session of play: the board, both scores, the player's name, the level
 // and the toggle that alternates the computer's opening cell. Its public
-// operations are the game's commands; ClearBoard, CheckWinner and
-// ComputerPlay are the steps they are made of.
+// operations are the game's commands.
 //
 // A game that is decided is announced before anything else happens to it:
 // while Announcer::announce runs, the final position is still on the board
@@ -29,7 +28,7 @@ public:
         virtual void announce(Mark winner) = 0;
     };
 
-    // A new session: No Win, an empty board, no scores, the player "You".
+    // A new session: No Win, an empty board, no scores, the default name.
     explicit Game(Announcer& announcer);
 
     [[nodiscard]] const Board& board() const { return board_; }
@@ -37,10 +36,13 @@ public:
     // games a nanosecond apart to reach the end of them.
     [[nodiscard]] std::uint64_t playerScore() const { return playerScore_; }
     [[nodiscard]] std::uint64_t computerScore() const { return computerScore_; }
-    // The name as the player typed it ("You" until then, possibly empty).
-    [[nodiscard]] const std::u16string& playerName() const { return playerName_; }
+    // Whether the player has not given a name since the session began or
+    // was restarted; the view then shows its own word for the player.
+    [[nodiscard]] bool hasDefaultName() const { return !playerName_; }
+    // The name as the player typed it, possibly empty; empty while the name
+    // is the default.
+    [[nodiscard]] const std::u16string& playerName() const;
     [[nodiscard]] Difficulty level() const { return level_; }
-    [[nodiscard]] bool firstMoveToggle() const { return firstMoveToggle_; }
     // The computer may open a game exactly while the board is empty; every
     // command that leaves a mark on the board takes the opening away.
     [[nodiscard]] bool computerMayOpen() const { return isEmpty(board_); }
@@ -55,19 +57,18 @@ public:
     // Only while the board is empty.
     void computerOpens();
     void newGame();
-    // Both scores to 0, the name back to "You", the board emptied.
+    // Both scores to 0, the name back to the default, the board emptied.
     void restartAll();
     // A new level is a full restart; the level in force changes nothing.
     void setLevel(Difficulty level);
     void setPlayerName(std::u16string name);
 
-    void ClearBoard();
-    // Announces, scores and clears a won board; X is judged before O.
-    void CheckWinner();
-    // The computer's O by the rules of the level; nothing on a full board.
-    void ComputerPlay();
-
 private:
+    void clearBoard();
+    // Announces, scores and clears a won board; X is judged before O.
+    void checkWinner();
+    // The computer's O by the rules of the level; nothing on a full board.
+    void computerPlay();
     // The checks and the reply that follow every move of the player.
     void answerPlayer();
 
@@ -75,17 +76,10 @@ private:
     Board board_{};
     std::uint64_t playerScore_ = 0;
     std::uint64_t computerScore_ = 0;
-    std::u16string playerName_;
+    std::optional<std::u16string> playerName_;  // none: the default
     Difficulty level_ = Difficulty::NoWin;
     bool firstMoveToggle_ = false;
     bool announcing_ = false;
 };
-
-// What the scoreboard and the level controls call a level.
-[[nodiscard]] std::string_view levelName(Difficulty level);
-// The text that announces a game won by `winner`.
-[[nodiscard]] std::string_view outcomeText(Mark winner);
-// True for the four levels there are.
-[[nodiscard]] bool isLevel(int value);
 
 }  // namespace vovodi

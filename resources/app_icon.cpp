@@ -11,7 +11,7 @@ QIcon appIcon()
 {
     // Every rendered size, so that each place the icon is shown (title bar,
     // task bar, Alt+Tab, HiDPI screens) gets a sharp one instead of a scaled one.
-    static constexpr int sizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+    static constexpr int sizes[] = {VOVODI_ICON_SIZES};
     QIcon icon;
     for (const int size : sizes)
         icon.addFile(QStringLiteral(":/icons/vovodi-%1.png").arg(size), QSize(size, size));

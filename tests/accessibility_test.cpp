@@ -8,12 +8,14 @@
 
 #include <QAccessible>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
 
 #include "fakes.hpp"
 
 using namespace vovodi;
+using testing::part;
 
 namespace {
 
@@ -68,16 +70,18 @@ private slots:
         const bool bridge = qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
         QTRY_VERIFY(!bridge || QAccessible::isActive());
         testing::Window win;
-        Form1& w = win.w;
+        GameWindow& w = win.w;
         w.show();
-        w.Level1[2]->click();  // Hard
+        QLabel* playerScore = part<QLabel>(w, "playerScoreLabel");
+        QCOMPARE(accessible(playerScore)->text(QAccessible::Name), QStringLiteral("Your score 0"));
+        part<QRadioButton>(w, "levelOption3")->click();  // Hard
         win.dialogs.nextName = QStringLiteral("Ann");
-        w.Label1_Click();
+        press(part(w, "nameLabel"));
         heard.clear();
         for (int cell : {0, 8, 6, 3}) {  // pressed by the reader: the left column, and the next game opens
-            press(w.BO[cell]);
+            press(testing::cell(w, cell));
         }
-        const QStringList toldOfScore = heard.value(w.Label4);
+        const QStringList toldOfScore = heard.value(playerScore);
         // Each cell a button named by its place and mark; each score with its row; no "=", and of
         // the window's unnamed panes only the client area, not the lines over it.
         const QString tree = walk(accessible(&w));
@@ -94,16 +98,16 @@ private slots:
         QVERIFY2(!tree.contains(u'=') && tree.count("Client \n") == 1, qPrintable(tree));
         win.dialogs.nextName =
             QString();  // a name left empty is still someone's score; the reader asks for it
-        press(w.Label1);
-        QCOMPARE(accessible(w.Label4)->text(QAccessible::Name), QStringLiteral("Player score 1"));
+        press(part(w, "nameLabel"));
+        QCOMPARE(accessible(playerScore)->text(QAccessible::Name), QStringLiteral("Player score 1"));
         if (!bridge) {
             QSKIP("no screen reader bridge to send change events: accessibility_tests_atspi checks them");
         }
         // Each change told once: the X and the emptied board; the centre's O stays over the next game.
         QCOMPARE(toldOfScore, QStringList{QStringLiteral("Ann score 1")});
-        QCOMPARE(heard.value(w.BO[3]),
+        QCOMPARE(heard.value(testing::cell(w, 3)),
                  (QStringList{"Middle left, X", "value:X", "Middle left, empty", "value:empty"}));
-        QCOMPARE(heard.value(w.BO[4]), (QStringList{"Centre, O", "value:O"}));
+        QCOMPARE(heard.value(testing::cell(w, 4)), (QStringList{"Centre, O", "value:O"}));
     }
 
     // The real box: titled, one OK and no icon, read as an alert; it returns once OK is pressed.

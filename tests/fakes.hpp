@@ -4,18 +4,20 @@
 #pragma once
 
 // The game window with its boxes and desktop faked, and how the window tests
-// read its board.
+// and benchmarks find its controls and read its board.
 
 #include <functional>
 #include <optional>
 #include <vector>
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 
 #include "ui/main/colours.hpp"
-#include "ui/main/form1.hpp"
+#include "ui/main/game_window.hpp"
+#include "ui/main/widgets.hpp"
 #include "ui/platform/desktop.hpp"
 #include "ui/platform/dialogs.hpp"
 
@@ -50,16 +52,33 @@ public:
 struct Window {
     FakeDialogs dialogs;
     FakeDesktop desktop;
-    Form1 w{dialogs, desktop};
+    GameWindow w{dialogs, desktop};
 };
+
+// The child of `parent` named `name` ("newGameButton", "cell4", "levelItem3"); a name that is not
+// there ends the test program.
+template <typename T = QWidget> T* part(const QObject& parent, const QString& name)
+{
+    T* found = parent.findChild<T*>(name);
+    if (found == nullptr) {
+        qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    }
+    return found;
+}
+
+inline Cell* cell(const GameWindow& w, int i)
+{
+    return part<Cell>(w, QStringLiteral("cell%1").arg(i));
+}
 
 // What the cells show, "X", "O" or "." per cell, row by row: "X...O...." has
 // X top left, O in the centre; a mark in a wrong colour, or a background
 // other than white, shows as "?".
-inline QString boardText(const Form1& w)
+inline QString boardText(const GameWindow& w)
 {
     QString s;
-    for (const Cell* c : w.BO) {
+    for (int i = 0; i < 9; ++i) {
+        const Cell* c = cell(w, i);
         const QColor want = c->caption() == u"X" ? colours::kMarkRed : colours::kMarkBlue;
         const bool right = c->foreColor() == want && c->backColor() == colours::kWhite;
         s += !right ? QStringLiteral("?") : c->caption().isEmpty() ? QStringLiteral(".") : c->caption();

@@ -12,10 +12,12 @@
 #include <QtTest>
 
 #include "fakes.hpp"
-#include "ui/about/frm_about.hpp"
+#include "ui/about/about_dialog.hpp"
 #include "ui/platform/fonts.hpp"
+#include "ui/shared/palette.hpp"
 
 using namespace vovodi;
+using vovodi::testing::part;
 
 namespace {
 
@@ -55,7 +57,7 @@ class HiDpiTest : public QObject {
         return true;
     }();
     testing::Window fixture;
-    Form1& w = fixture.w;
+    GameWindow& w = fixture.w;
     const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble() *
                         qEnvironmentVariable("QT_FONT_DPI", QStringLiteral("96")).toDouble() / 96;
 
@@ -67,14 +69,14 @@ private slots:
         QCOMPARE(w.devicePixelRatio(), scale);
         QCOMPARE(w.centralWidget()->size(), QSize(377, 417));
         for (int i = 0; i < 9; ++i) {
-            QCOMPARE(w.BO[i]->geometry(), QRect(8 + 120 * (i % 3), 48 + 120 * (i / 3), 121, 121));
+            QCOMPARE(testing::cell(w, i)->geometry(), QRect(8 + 120 * (i % 3), 48 + 120 * (i / 3), 121, 121));
         }
         QCOMPARE(w.centralWidget()->grab().size(), (QSizeF(377, 417) * scale).toSize());
 
         // The player's red X in the centre, grabbed at device resolution; at 2x not
         // a drawing at 1x enlarged, which would come back unchanged from halving and doubling.
-        w.BO_Click(4);
-        const QImage cell = w.BO[4]->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QTest::mouseClick(testing::cell(w, 4), Qt::LeftButton);
+        const QImage cell = testing::cell(w, 4)->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const auto* pixels = reinterpret_cast<const QRgb*>(cell.constBits());
         QVERIFY(std::count(pixels, pixels + cell.width() * cell.height(), colours::kMarkRed.rgb()) > 0);
         if (scale == 2) {
@@ -85,16 +87,28 @@ private slots:
         const QImage icon = w.windowIcon().pixmap(QSize(32, 32), 2.0).toImage();
         QVERIFY(icon == QImage(QStringLiteral(":/icons/vovodi-64.png")).convertToFormat(icon.format()));
         // Every caption of both windows is drawn at the scale, whole, and readable on a dark desktop.
-        w.Command1->clearFocus();
-        frmAbout about(fixture.desktop, &w);
+        // The selected option's dot stays dark on its white field: the unselected option's indicator
+        // differs from it only there.
+        const QImage selected = part(w, "levelOption4")->grab().toImage(),
+                     unselected = part(w, "levelOption3")->grab().toImage();
+        double dot = 1;
+        for (int y = 0; y < selected.height(); ++y) {
+            for (int x = 0; x < selected.height(); ++x) {
+                if (selected.pixel(x, y) != unselected.pixel(x, y)) {
+                    dot = std::max(dot, contrastRatio(selected.pixel(x, y), Qt::white));
+                }
+            }
+        }
+        QVERIFY2(dot >= 4.5, qPrintable(QString::number(dot)));
+        part(w, "newGameButton")->clearFocus();
+        AboutDialog about(fixture.desktop, &w);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        about.cmdOK->clearFocus();
-        for (QWidget* control : std::initializer_list<QWidget*>{
-                 w.Command1,  w.Command2,  w.Command3,  w.Command4,     w.Label1,    w.Label2,
-                 w.Label3,    w.Label4,    w.Label5,    w.Label6,       w.Level1[0], w.Level1[1],
-                 w.Level1[2], w.Level1[3], about.cmdOK, about.Command1, about.L[1],  about.L[2],
-                 about.L[3],  about.L[4],  about.L[5]}) {
+        part(about, "okButton")->clearFocus();
+        QList<QWidget*> controls = w.centralWidget()->findChildren<QWidget*>(QRegularExpression("Button$|Label$|Option|Equals"));
+        controls += about.findChildren<QWidget*>(QRegularExpression("Button$|Row$"));
+        QCOMPARE(controls.size(), 21);
+        for (QWidget* control : controls) {
             const QString text = control->property("text").toString();
             QSize size;
             const auto [ink, contrast] = inkOf(control, size);

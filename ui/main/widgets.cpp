@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <utility>
 
 #include <QAccessible>
@@ -19,9 +18,18 @@ namespace vovodi {
 namespace {
 
 constexpr std::array<const char*, 9> kCellPlaces{
-    "Top left",     "Top centre",  "Top right",     "Middle left",  "Centre",
-    "Middle right", "Bottom left", "Bottom centre", "Bottom right",
+    QT_TRANSLATE_NOOP("vovodi::Cell", "Top left"),      QT_TRANSLATE_NOOP("vovodi::Cell", "Top centre"),
+    QT_TRANSLATE_NOOP("vovodi::Cell", "Top right"),     QT_TRANSLATE_NOOP("vovodi::Cell", "Middle left"),
+    QT_TRANSLATE_NOOP("vovodi::Cell", "Centre"),        QT_TRANSLATE_NOOP("vovodi::Cell", "Middle right"),
+    QT_TRANSLATE_NOOP("vovodi::Cell", "Bottom left"),   QT_TRANSLATE_NOOP("vovodi::Cell", "Bottom centre"),
+    QT_TRANSLATE_NOOP("vovodi::Cell", "Bottom right"),
 };
+
+// What a screen reader says of a cell's mark.
+QString spokenMark(const Cell* cell)
+{
+    return cell->caption().isEmpty() ? Cell::tr("empty") : cell->caption();
+}
 
 // A control a screen reader sees as a button, whose press action reports the
 // control's click.
@@ -46,7 +54,7 @@ public:
 // pressing it through the screen reader plays the cell.
 class CellAccessible final : public PressableAccessible<Cell> {
 public:
-    explicit CellAccessible(Cell* cell) : PressableAccessible(cell, QStringLiteral("Cell")) {}
+    explicit CellAccessible(Cell* cell) : PressableAccessible(cell, Cell::tr("Cell")) {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -55,9 +63,9 @@ public:
         case QAccessible::Name:
             return cell->spokenText();
         case QAccessible::Value:
-            return cell->caption().isEmpty() ? QStringLiteral("empty") : cell->caption();
+            return spokenMark(cell);
         case QAccessible::Description:
-            return QStringLiteral("Board cell %1 of 9").arg(cell->index() + 1);
+            return Cell::tr("Board cell %1 of 9").arg(cell->index() + 1);
         default:
             return QAccessibleWidget::text(t);
         }
@@ -80,37 +88,13 @@ public:
     }
 };
 
-// A widget a screen reader passes over: no role, no name, and not showing.
-class UnspokenAccessible final : public QAccessibleWidget {
-public:
-    explicit UnspokenAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::NoRole) {}
-
-    QString text(QAccessible::Text) const override { return {}; }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.invisible = true;
-        return s;
-    }
-};
-
-const char* const kUnspoken = "vovodiUnspoken";
-
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
+QAccessibleInterface* accessibleFactory(const QString&, QObject* object)
 {
-    if (object == nullptr || !object->isWidgetType()) {
-        return nullptr;
+    if (auto* cell = qobject_cast<Cell*>(object)) {
+        return new CellAccessible(cell);
     }
-    auto* widget = static_cast<QWidget*>(object);
-    if (widget->property(kUnspoken).toBool()) {
-        return new UnspokenAccessible(widget);
-    }
-    if (className == QLatin1String("vovodi::Cell")) {
-        return new CellAccessible(static_cast<Cell*>(widget));
-    }
-    if (className == QLatin1String("vovodi::ClickLabel")) {
-        return new ClickLabelAccessible(static_cast<ClickLabel*>(widget));
+    if (auto* label = qobject_cast<ClickLabel*>(object)) {
+        return new ClickLabelAccessible(label);
     }
     return nullptr;
 }
@@ -167,39 +151,6 @@ void setColour(QWidget* widget, QColor& field, const QColor& colour)
 
 }  // namespace
 
-void setFixedColours(QWidget* widget, const QColor& background, const QColor& text)
-{
-    QPalette palette = widget->palette();
-    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Button}) {
-        palette.setColor(role, background);
-    }
-    palette.setColor(QPalette::Base, Qt::white);  // the field of an option's circle
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
-        palette.setColor(role, text);
-    }
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-double contrastRatio(const QColor& a, const QColor& b)
-{
-    const auto luminance = [](const QColor& c) {
-        const auto linear = [](double v) {
-            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-    };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-void hideFromScreenReaders(QWidget* widget)
-{
-    installAccessibleFactory();
-    widget->setProperty(kUnspoken, true);
-}
-
 Cell::Cell(int index, QWidget* parent)
     : QWidget(parent), index_(index), foreColor_(Qt::blue), backColor_(Qt::white)
 {
@@ -208,10 +159,14 @@ Cell::Cell(int index, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QString Cell::place() const
+{
+    return tr(kCellPlaces[static_cast<std::size_t>(index_)]);
+}
+
 QString Cell::spokenText() const
 {
-    return QStringLiteral("%1, %2").arg(QLatin1String(kCellPlaces[static_cast<std::size_t>(index_)]),
-                                        caption_.isEmpty() ? QStringLiteral("empty") : caption_);
+    return tr("%1, %2").arg(place(), spokenMark(this));
 }
 
 void Cell::setCaption(const QString& caption)
@@ -224,8 +179,7 @@ void Cell::setCaption(const QString& caption)
     if (QAccessible::isActive()) {
         QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&nameChanged);
-        QAccessibleValueChangeEvent valueChanged(this,
-                                                 caption_.isEmpty() ? QStringLiteral("empty") : caption_);
+        QAccessibleValueChangeEvent valueChanged(this, spokenMark(this));
         QAccessible::updateAccessibility(&valueChanged);
     }
 }

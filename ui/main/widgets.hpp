@@ -11,25 +11,10 @@
 #include <QString>
 #include <QWidget>
 
-#include "ui/platform/twips.hpp"
+#include "ui/shared/twips.hpp"
+#include "ui/shared/unspoken.hpp"
 
 namespace vovodi {
-
-// Gives `widget` a fixed `background` and `text` colour in every colour group
-// (Disabled too), for every role a style reads for them (Window, Button and
-// Base; WindowText, ButtonText and Text), and has it fill its background, so
-// the desktop's palette can no longer put light text on it.
-void setFixedColours(QWidget* widget, const QColor& background, const QColor& text);
-
-// The contrast ratio of two colours, 1 to 21, as the accessibility
-// guidelines reckon it from their relative luminance; text wants 4.5.
-double contrastRatio(const QColor& a, const QColor& b);
-
-// Keeps `widget`, of one of this program's own classes (Qt's own keep their
-// own accessible interfaces), out of what a screen reader announces: a
-// decoration, or a text that says nothing by itself. Call before the widget
-// is first shown.
-void hideFromScreenReaders(QWidget* widget);
 
 // One board cell: a caption (the mark) drawn in its text colour on its
 // background, centred across and set from the top. It reports a press and a
@@ -50,6 +35,8 @@ public:
     QColor backColor() const { return backColor_; }
     void setBackColor(const QColor& colour);
 
+    // Where the cell lies, as a screen reader says it: "Top left" ... "Bottom right".
+    QString place() const;
     // What a screen reader says of the cell: its place and its mark.
     QString spokenText() const;
 

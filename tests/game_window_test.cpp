@@ -1,0 +1,320 @@
+// SPDX-FileCopyrightText: 2026 Quiet Grid Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The game window as a view: what it draws, every control, menu item and key
+// reaching its command, the window showing the game's state; press colours,
+// let go when a box takes the mouse; the box over the final position; names as
+// plain text; placement on small screens; the keyboard alone. The rules
+// themselves are proved on the model in game_test.
+
+#include <QAction>
+#include <QDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QScreen>
+#include <QtTest>
+
+#include "fakes.hpp"
+#include "ui/platform/placement.hpp"
+
+using namespace vovodi;
+using namespace vovodi::testing;
+
+namespace {
+
+// Where `colour` is drawn in `widget` (or, `blended`, anything on the widget's white): the box of those pixels.
+QRect inkOf(QWidget* widget, QRgb colour, bool blended = false)
+{
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if ((image.pixel(x, y) & 0xFFFFFF) == colour || (blended && (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
+QRgb pixelAt(QWidget* widget, QPoint p)
+{
+    return widget->grab().toImage().pixel(p) & 0xFFFFFF;
+}
+
+}  // namespace
+
+class GameWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Window> win;
+    GameWindow* w = nullptr;
+
+    template <typename T = QWidget> T* at(const QString& name) const { return part<T>(*w, name); }
+    void click(const QString& name) { QTest::mouseClick(at(name), Qt::LeftButton); }
+    // Steps separated by spaces: "click:cell2", "key:newGameButton:Space", "trigger:newGameAction".
+    void run(const QString& steps)
+    {
+        for (const QString& step : steps.split(u' ')) {
+            const QStringList s = step.split(u':');
+            if (s[0] == u"click") {
+                click(s[1]);
+            } else if (s[0] == u"key") {
+                at(s[1])->setFocus();
+                QTest::keyClick(at(s[1]), QKeySequence(s[2])[0].key());
+            } else {
+                at<QAction>(s[1])->trigger();
+            }
+        }
+    }
+    // The board and everything else the window shows of the game: the name, the scores, the level,
+    // each level's option and menu item (1 and 2 when checked), Computer's button and menu item.
+    QString shown() const
+    {
+        QString levels;
+        for (int i = 1; i <= 4; ++i) {
+            levels += QString::number(at<QRadioButton>(QStringLiteral("levelOption%1").arg(i))->isChecked() +
+                                      2 * at<QAction>(QStringLiteral("levelItem%1").arg(i))->isChecked());
+        }
+        return QStringLiteral("%1 %2 %3 %4 %5 %6 %7%8")
+            .arg(boardText(*w), at<QLabel>("nameLabel")->text(), at<QLabel>("computerScoreLabel")->text(),
+                 at<QLabel>("playerScoreLabel")->text(), at<QLabel>("levelLabel")->text(), levels)
+            .arg(at("computerButton")->isEnabled() ? "open" : "no",
+                 at<QAction>("computerOpensAction")->isEnabled() ? "+" : "-");
+    }
+
+private slots:
+    void init()
+    {
+        win = std::make_unique<Window>();
+        w = &win->w;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+    }
+
+    // As the window opens, and what it draws after a move, in the game's own colours.
+    void opensAsDrawn()
+    {
+        QCOMPARE(w->windowTitle(), QStringLiteral("Zuzozu Ruvar 2.4.9"));
+        QCOMPARE(QApplication::focusWidget(), at("newGameButton"));
+        QCOMPARE(shown(), QStringLiteral("......... You 0 0 No Win 0003 open+"));
+        QString menus;
+        for (const QAction* menu : w->menuBar()->actions()) {
+            menus += menu->text() + u':';
+            for (const QAction* item : menu->menu() ? menu->menu()->actions() : QList<QAction*>{}) {
+                menus += u' ' + (item->isSeparator() ? QStringLiteral("-") : item->text());
+            }
+            menus += u'|';
+        }
+        QCOMPARE(menus, QStringLiteral("&Edit: &New Game &Restart All - &Start by Computer &Help by Computer|"
+                                       "&Difficulty: &Easy &Normal &Hard No &Win|&About:|"));
+        // At 96 dpi (the scaled layouts are checked by hidpi_tests): fixed, no maximise, controls in place.
+        QVERIFY(w->minimumSize() == w->maximumSize() && !(w->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(at("newGameButton")->geometry(), QRect(8, 8, 65, 17));
+        QCOMPARE(at("levelOption4")->geometry(), QRect(312, 24, 57, 17));
+        // The seam between cells 0 and 1 belongs to 1; the lines over it never take the mouse.
+        QCOMPARE(w->centralWidget()->childAt(128, 100), cell(*w, 1));
+        QCOMPARE(w->centralWidget()->childAt(127, 100), cell(*w, 0));
+        QCOMPARE(w->centralWidget()->childAt(200, 48), cell(*w, 1));
+
+        click("cell4");
+        const std::tuple<const char*, QPoint, QRgb> backgrounds[] = {{"restartAllButton", {3, 3}, 0x88CAFF},
+                                                                     {"levelOption1", {60, 3}, 0x60ABFF},
+                                                                     {"levelLabel", {3, 3}, 0x17EA00},
+                                                                     {"cell8", {3, 3}, 0xFFFFFF}};
+        for (const auto& [name, point, rgb] : backgrounds) {
+            QVERIFY2(pixelAt(at(name), point) == rgb, name);
+        }
+        QVERIFY(!inkOf(at("levelLabel"), 0x0A007D).isEmpty());  // navy on the scoreboard
+        QVERIFY(!inkOf(cell(*w, 0), 0x0000FF).isEmpty());        // the computer's blue O
+        // The player's red X: 72 pt Tahoma, bold, centred across and set from the cell's top.
+        QFont bold(QStringLiteral("Tahoma"));
+        bold.setPointSize(72);
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        const QRect glyph = metrics.tightBoundingRect(QStringLiteral("X"));
+        const QRect ink = inkOf(cell(*w, 4), 0xFF0000, true);
+        QVERIFY2(qAbs(ink.left() - (121 - metrics.horizontalAdvance(QStringLiteral("X"))) / 2) <= 1 &&
+                     qAbs(ink.top() - (metrics.ascent() + glyph.top())) <= 1,
+                 qPrintable(QDebug::toString(ink)));
+        QTest::mousePress(cell(*w, 8), Qt::LeftButton);
+        QCOMPARE(pixelAt(cell(*w, 8), {3, 3}), QRgb(0x00FF00));
+    }
+
+    void everyControlReachesItsCommand_data()
+    {
+        // From a game under way at Hard with scores and a name: each way in, and what the window shows after.
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("after");
+        const QString played = "O.X.X.O.. Ann 1 1 Hard 0030 no-", cleared = "......... Ann 1 1 Hard 0030 open+",
+                      restarted = "......... You 0 0 Hard 0030 open+", opened = "....O.... Ann 1 1 Hard 0030 no-",
+                      named = "O...X.... <b>Bo</b> 1 1 Hard 0030 no-";
+        const std::pair<const char*, QString> rows[] = {
+            {"click:cell2", played},
+            {"key:newGameButton:9", played},
+            {"click:newGameButton", cleared},
+            {"trigger:newGameAction", cleared},
+            {"key:newGameButton:Space", cleared},
+            {"key:newGameButton:Return", cleared},
+            {"key:helpButton:Enter", played},
+            {"click:restartAllButton", restarted},
+            {"trigger:restartAllAction", restarted},
+            {"click:helpButton", played},
+            {"trigger:helpAction", played},
+            {"click:newGameButton click:computerButton", opened},
+            {"trigger:newGameAction trigger:computerOpensAction", opened},
+            {"click:computerButton trigger:computerOpensAction", "O...X.... Ann 1 1 Hard 0030 no-"},
+            {"click:levelOption1", "......... You 0 0 Easy 3000 open+"},
+            {"trigger:levelItem4", "......... You 0 0 No Win 0003 open+"},
+            {"trigger:levelItem3", "O...X.... Ann 1 1 Hard 0030 no-"},
+            {"click:nameLabel", named},
+            {"key:nameLabel:Return", named},
+            {"key:nameLabel:Space", named},
+        };
+        for (const auto& [steps, after] : rows) {
+            QTest::newRow(steps) << QString::fromLatin1(steps) << after;
+        }
+    }
+
+    void everyControlReachesItsCommand()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, after);
+        // The player's left column (the box over the final position, and then the score), the
+        // computer's diagonal, a name, and X in the centre.
+        click("levelOption3");
+        QStringList boxes;
+        win->dialogs.onOutcome = [&](QWidget* over, const QString& text) {
+            boxes << text + u' ' + shown() + (over == w ? " over the game" : "");
+        };
+        run("click:cell0 click:cell8 click:cell6 click:cell3 click:cell1 click:cell2");
+        QCOMPARE(boxes, (QStringList{"<< You Win >> X.OXO.XOX You 0 0 Hard 0030 no- over the game",
+                                     "<< You Failed >> OXX.O...O You 0 1 Hard 0030 no- over the game"}));
+        win->dialogs.nextName = QStringLiteral("Ann");
+        run("click:nameLabel click:cell4");
+        win->dialogs.nextName = QStringLiteral("<b>Bo</b>");
+        run(steps);
+        QCOMPARE(shown(), after);
+    }
+
+    // Tab goes round the buttons, the options and the name; the name is framed only while it has the focus.
+    void theKeyboardAlone()
+    {
+        const QImage unfocused = at("nameLabel")->grab().toImage();
+        QStringList order;
+        bool framed = false;
+        for (int i = 0; i < 7; ++i) {
+            order << QApplication::focusWidget()->objectName();
+            framed |= at("nameLabel")->hasFocus() && at("nameLabel")->grab().toImage() != unfocused;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order.join(u' '), QStringLiteral("newGameButton computerButton restartAllButton helpButton "
+                                                  "levelOption1 nameLabel newGameButton"));
+        QVERIFY(framed && at("nameLabel")->grab().toImage() == unfocused);
+    }
+
+    void pressesShowGreenUntilRelease()
+    {
+        const auto backColor = [&](const char* name) { return at<ColourButton>(name)->backColor(); };
+        // A cell: green while held, white on release, and only then the move.
+        QTest::mousePress(cell(*w, 4), Qt::LeftButton);
+        QCOMPARE(boardText(*w), QStringLiteral("....?...."));
+        QTest::mouseRelease(cell(*w, 4), Qt::LeftButton);
+        QCOMPARE(boardText(*w), QStringLiteral("O...X...."));
+        // Released away from where it began: the cell goes white, nothing is played.
+        QTest::mousePress(cell(*w, 8), Qt::LeftButton);
+        QTest::mouseRelease(cell(*w, 8), Qt::LeftButton, {}, QPoint(-30, 60));
+        QCOMPARE(boardText(*w), QStringLiteral("O...X...."));
+        // The right button on a button: green, then light blue, and no click.
+        QTest::mousePress(at("newGameButton"), Qt::RightButton);
+        QCOMPARE(backColor("newGameButton"), colours::kPressGreen);
+        QTest::mouseRelease(at("newGameButton"), Qt::RightButton);
+        QCOMPARE(backColor("newGameButton"), colours::kLightBlue);
+        QCOMPARE(boardText(*w), QStringLiteral("O...X...."));
+        // A button disabled while held lets go at once.
+        run("click:newGameButton");
+        QTest::mousePress(at("computerButton"), Qt::LeftButton);
+        run("trigger:computerOpensAction trigger:restartAllAction");
+        QCOMPARE(backColor("computerButton"), colours::kLightBlue);
+        // No release comes once a box has opened over a press, or the window is hidden.
+        for (QWidget* held : {at("newGameButton"), static_cast<QWidget*>(cell(*w, 4))}) {
+            QTest::mousePress(held, Qt::LeftButton);
+            QMessageBox box(w);
+            QTimer::singleShot(0, &box, &QDialog::accept);
+            box.exec();
+            QCOMPARE(boardText(*w), QStringLiteral("........."));  // white, and nothing played
+            QCOMPARE(backColor("newGameButton"), colours::kLightBlue);
+        }
+        QTest::mousePress(cell(*w, 0), Qt::LeftButton);
+        w->hide();
+        QTRY_COMPARE(boardText(*w), QStringLiteral("........."));
+        w->show();
+        QTest::mousePress(cell(*w, 1), Qt::LeftButton);  // and the window goes with a cell held
+    }
+
+    // Shown literally and as plain text, over a game under way that stays as it was; Cancel keeps the name.
+    void namesAreShownExactlyAsTyped()
+    {
+        click("cell0");
+        const QString rest = shown().remove(QStringLiteral(" You "));
+        const QSize size = w->size();
+        for (const QString& name :
+             {QStringLiteral("W\u00e9<&>\u05d0 ").repeated(14286).left(100000), QString(),
+              QStringLiteral("<img src=x>&Ann"), QStringLiteral("\t\n\r\x01"),
+              QStringLiteral("Ann \u05e9\u05dc\u05d5\u05dd \u0633\u0644"), QStringLiteral("\U0001F3B2\U0001F600"),
+              QStringLiteral("Ann") + QChar(0) + u'B'}) {
+            for (const auto& answer : {std::optional(name), std::optional<QString>()}) {
+                win->dialogs.nextName = answer;
+                click("nameLabel");
+                QVERIFY2(at<QLabel>("nameLabel")->text() == name, qPrintable(name.left(20)));
+                QCOMPARE(shown().remove(u' ' + name + u' '), rest);
+            }
+        }
+        QVERIFY(at<QLabel>("nameLabel")->textFormat() == Qt::PlainText && !w->grab().isNull() && w->size() == size);
+        QCOMPARE(win->dialogs.prompts.at(0), QStringLiteral(" What is your name ? "));
+    }
+
+    // Each character of the Basic Multilingual Plane typed on New Game, as an input method sends it;
+    // and nothing from another button: after a click on Help the focus is there.
+    void onlyTheDigitsOneToNinePlayFromNewGame()
+    {
+        QString played;
+        for (char16_t c = 0xFFFF; c > 0; --c) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(c)));
+            QCoreApplication::sendEvent(at("newGameButton"), &press);
+            if (const QString now = boardText(*w); now != QStringLiteral(".........")) {
+                played += QString::number(now.indexOf(u'X')) + QChar(c);  // 7 8 9 the top row
+                run("trigger:newGameAction");
+            }
+        }
+        click("helpButton");
+        QTest::keyClick(at("helpButton"), Qt::Key_1);
+        QCOMPARE(played + boardText(*w), QStringLiteral("291807564534837261O...X...."));
+    }
+
+    // About stays beside the game, which still takes moves, and closes with it.
+    void aboutClosesWithTheGame()
+    {
+        run("trigger:aboutAction trigger:aboutAction");  // again: the same box
+        QPointer<QDialog> about = w->findChild<QDialog*>();
+        QVERIFY(about && about->isVisible() && w->findChildren<QDialog*>().size() == 1);
+        click("cell4");
+        QCOMPARE(boardText(*w), QStringLiteral("O...X...."));
+        w->close();
+        QTRY_VERIFY(!about);
+    }
+
+    // A frame goes centred where it fits, against the area's left or top edge where it does not.
+    void windowsStayOnTheScreen()
+    {
+        QCOMPARE(placedFrame({400, 470}, {0, 0, 1280, 1024}), QPoint(440, 277));
+        QCOMPARE(placedFrame({400, 470}, {1280, 24, 1024, 744}), QPoint(1592, 161));
+        QCOMPARE(placedFrame({400, 470}, {0, 0, 320, 240}), QPoint(0, 0));
+        QCOMPARE(placedFrame({400, 200}, {0, 0, 320, 240}), QPoint(0, 20));
+        QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry()));
+    }
+};
+
+QTEST_MAIN(GameWindowTest)
+#include "game_window_test.moc"
