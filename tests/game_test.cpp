@@ -50,6 +50,7 @@ TEST(ComputerCell, WorkedBoardsAtEveryLevel)
         {"....OX.X.", {0, 0, 0, 8}}, {"O...X....", {2, 2, 2, 8}},     {"X...O....", {2, 2, 2, 8}},
         {"....O...X", {0, 0, 0, 0}},  // No Win has no rule for it
         {"OX.XO...X", {2, 2, 2, 6}}, {"XOXXOOOXX", {-1, -1, -1, -1}},
+        {"XOXXO.O.O", {5, 7, 7, 7}},  // Easy's scan ends on 5, then 7
     };
     for (const auto& [cells, expected] : boards) {
         for (std::size_t l = 0; l < kDifficulties.size(); ++l) {
