@@ -134,6 +134,7 @@ private slots:
         bold.setBold(true);
         const QFontMetrics metrics(bold);
         const QRect glyph = metrics.tightBoundingRect(QStringLiteral("X"));
+        QVERIFY(!inkOf(cell(*w, 4), 0xFF0000).isEmpty());
         const QRect ink = inkOf(cell(*w, 4), 0xFF0000, true);
         QVERIFY2(qAbs(ink.left() - (121 - metrics.horizontalAdvance(QStringLiteral("X"))) / 2) <= 1 &&
                      qAbs(ink.top() - (metrics.ascent() + glyph.top())) <= 1,
@@ -166,6 +167,8 @@ private slots:
             {"trigger:newGameAction trigger:computerOpensAction", opened},
             {"click:computerButton trigger:computerOpensAction", "O...X.... Ann 1 1 Hard 0030 no-"},
             {"click:levelOption1", "......... You 0 0 Easy 3000 open+"},
+            {"trigger:levelItem1", "......... You 0 0 Easy 3000 open+"},
+            {"trigger:levelItem2", "......... You 0 0 Normal 0300 open+"},
             {"trigger:levelItem4", "......... You 0 0 No Win 0003 open+"},
             {"trigger:levelItem3", "O...X.... Ann 1 1 Hard 0030 no-"},
             {"click:nameLabel", named},
