@@ -34,10 +34,9 @@ private slots:
             const auto* row = part<QLabel>(box, name);
             rows += row->text() + u'@' + QString::number(row->y()) + u'|';
         }
-        QCOMPARE(rows, QString::fromUtf8(kTitle) +
-                           "@13|Version: " + QString::fromUtf8(kDisplayVersion) + "@37|Created by " +
-                           QString::fromUtf8(kCompany) + "@61|" + QString::fromUtf8(kCopyright) + "@85|" +
-                           kLicence + "player@109|");
+        QCOMPARE(rows, QString::fromUtf8(kTitle) + "@13|Version: " + QString::fromUtf8(kDisplayVersion) +
+                           "@37|Created by " + QString::fromUtf8(kCompany) + "@61|" +
+                           QString::fromUtf8(kCopyright) + "@85|" + kLicence + "player@109|");
         QVERIFY(box.windowTitle() == "About " + QString::fromUtf8(kTitle) && box.size() == QSize(361, 137));
         // Every row is drawn in italics: making its font italic changes none of its pixels.
         for (const QString& name : kRows) {

@@ -23,14 +23,16 @@ using namespace vovodi::testing;
 
 namespace {
 
-// Where `colour` is drawn in `widget` (or, `blended`, anything on the widget's white): the box of those pixels.
+// Where `colour` is drawn in `widget` (or, `blended`, anything on the widget's white): the box of those
+// pixels.
 QRect inkOf(QWidget* widget, QRgb colour, bool blended = false)
 {
     const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QRect box;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if ((image.pixel(x, y) & 0xFFFFFF) == colour || (blended && (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)) {
+            if ((image.pixel(x, y) & 0xFFFFFF) == colour ||
+                (blended && (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)) {
                 box |= QRect(x, y, 1, 1);
             }
         }
@@ -127,7 +129,7 @@ private slots:
             QVERIFY2(pixelAt(at(name), point) == rgb, name);
         }
         QVERIFY(!inkOf(at("levelLabel"), 0x0A007D).isEmpty());  // navy on the scoreboard
-        QVERIFY(!inkOf(cell(*w, 0), 0x0000FF).isEmpty());        // the computer's blue O
+        QVERIFY(!inkOf(cell(*w, 0), 0x0000FF).isEmpty());       // the computer's blue O
         // The player's red X: 72 pt Tahoma, bold, centred across and set from the cell's top.
         QFont bold(QStringLiteral("Tahoma"));
         bold.setPointSize(72);
@@ -148,8 +150,10 @@ private slots:
         // From a game under way at Hard with scores and a name: each way in, and what the window shows after.
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("after");
-        const QString played = "O.X.X.O.. Ann 1 1 Hard 0030 no-", cleared = "......... Ann 1 1 Hard 0030 open+",
-                      restarted = "......... You 0 0 Hard 0030 open+", opened = "....O.... Ann 1 1 Hard 0030 no-",
+        const QString played = "O.X.X.O.. Ann 1 1 Hard 0030 no-",
+                      cleared = "......... Ann 1 1 Hard 0030 open+",
+                      restarted = "......... You 0 0 Hard 0030 open+",
+                      opened = "....O.... Ann 1 1 Hard 0030 no-",
                       named = "O...X.... <b>Bo</b> 1 1 Hard 0030 no-";
         const std::pair<const char*, QString> rows[] = {
             {"click:cell2", played},
@@ -266,8 +270,8 @@ private slots:
         for (const QString& name :
              {QStringLiteral("W\u00e9<&>\u05d0 ").repeated(14286).left(100000), QString(),
               QStringLiteral("<img src=x>&Ann"), QStringLiteral("\t\n\r\x01"),
-              QStringLiteral("Ann \u05e9\u05dc\u05d5\u05dd \u0633\u0644"), QStringLiteral("\U0001F3B2\U0001F600"),
-              QStringLiteral("Ann") + QChar(0) + u'B'}) {
+              QStringLiteral("Ann \u05e9\u05dc\u05d5\u05dd \u0633\u0644"),
+              QStringLiteral("\U0001F3B2\U0001F600"), QStringLiteral("Ann") + QChar(0) + u'B'}) {
             for (const auto& answer : {std::optional(name), std::optional<QString>()}) {
                 win->dialogs.nextName = answer;
                 click("nameLabel");
@@ -275,7 +279,8 @@ private slots:
                 QCOMPARE(shown().remove(u' ' + name + u' '), rest);
             }
         }
-        QVERIFY(at<QLabel>("nameLabel")->textFormat() == Qt::PlainText && !w->grab().isNull() && w->size() == size);
+        QVERIFY(at<QLabel>("nameLabel")->textFormat() == Qt::PlainText && !w->grab().isNull() &&
+                w->size() == size);
         QCOMPARE(win->dialogs.prompts.at(0), QStringLiteral(" What is your name ? "));
     }
 

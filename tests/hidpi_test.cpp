@@ -14,7 +14,6 @@
 #include "fakes.hpp"
 #include "ui/about/about_dialog.hpp"
 #include "ui/platform/fonts.hpp"
-#include "ui/shared/palette.hpp"
 
 using namespace vovodi;
 using vovodi::testing::part;
@@ -30,18 +29,8 @@ std::pair<QRect, double> inkOf(QWidget* control, QSize& size)
     control->setProperty("text", QString());
     const QImage without = control->grab().toImage();
     control->setProperty("text", text);
-    QRect box;
-    double contrast = 1;
-    for (int y = 0; y < with.height(); ++y) {
-        for (int x = 0; x < with.width(); ++x) {
-            if (with.pixel(x, y) != without.pixel(x, y)) {
-                box |= QRect(x, y, 1, 1);
-                contrast = std::max(contrast, contrastRatio(with.pixel(x, y), without.pixel(x, y)));
-            }
-        }
-    }
     size = with.size();
-    return {box, contrast};
+    return testing::difference(with, without);
 }
 
 }  // namespace
@@ -91,21 +80,17 @@ private slots:
         // differs from it only there.
         const QImage selected = part(w, "levelOption4")->grab().toImage(),
                      unselected = part(w, "levelOption3")->grab().toImage();
-        double dot = 1;
-        for (int y = 0; y < selected.height(); ++y) {
-            for (int x = 0; x < selected.height(); ++x) {
-                if (selected.pixel(x, y) != unselected.pixel(x, y)) {
-                    dot = std::max(dot, contrastRatio(selected.pixel(x, y), Qt::white));
-                }
-            }
-        }
+        const int side = selected.height();
+        const double dot =
+            testing::difference(selected.copy(0, 0, side, side), unselected.copy(0, 0, side, side)).second;
         QVERIFY2(dot >= 4.5, qPrintable(QString::number(dot)));
         part(w, "newGameButton")->clearFocus();
         AboutDialog about(fixture.desktop, &w);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         part(about, "okButton")->clearFocus();
-        QList<QWidget*> controls = w.centralWidget()->findChildren<QWidget*>(QRegularExpression("Button$|Label$|Option|Equals"));
+        QList<QWidget*> controls =
+            w.centralWidget()->findChildren<QWidget*>(QRegularExpression("Button$|Label$|Option|Equals"));
         controls += about.findChildren<QWidget*>(QRegularExpression("Button$|Row$"));
         QCOMPARE(controls.size(), 21);
         for (QWidget* control : controls) {
