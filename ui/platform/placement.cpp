@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #ifdef VOVODI_HAVE_XCB
 #include <cstdint>
@@ -152,16 +153,20 @@ void place(QWidget* window, QMargins margins)
     if (screen == nullptr) {
         return;
     }
-    // Before its first show, a window with a layout has not yet taken its size.
-    const QSize client =
-        !window->isVisible() && window->layout() != nullptr ? window->sizeHint() : window->size();
+    // Before its first show, a window with a layout has not yet taken its size;
+    // while it is being framed, a window of fixed size may report another for
+    // a moment (openbox).
+    const QSize client = window->minimumSize() == window->maximumSize()        ? window->maximumSize()
+                         : !window->isVisible() && window->layout() != nullptr ? window->sizeHint()
+                                                                               : window->size();
     const QPoint frame = placedFrame(client.grownBy(margins), screen->availableGeometry());
     window->setGeometry(QRect(frame + QPoint(margins.left(), margins.top()), client));
 }
 
 // Places its window again whenever its frame's margins change, or the screen's
 // work area does (a panel that comes up with the session), in the first
-// seconds after the window is shown.
+// seconds after the window is mapped: a busy window manager may frame it
+// some time after it is shown.
 class FramePlacer final : public QObject {
 public:
     FramePlacer(QWidget* window, QMargins margins) : QObject(window), window_(window), margins_(margins)
@@ -176,7 +181,7 @@ protected:
         const QEvent::Type type = event->type();
         if (watched == window_ && type == QEvent::Show && !poll_.isActive()) {
             poll_.start(kPollMs);
-            QTimer::singleShot(kWatchMs, this, [this] { deleteLater(); });
+            QTimer::singleShot(kGiveUpMs, this, [this] { deleteLater(); });
             if (window_->screen() != nullptr) {
                 connect(window_->screen(), &QScreen::availableGeometryChanged, this,
                         [this] { place(window_, margins_); });
@@ -192,6 +197,11 @@ protected:
 private:
     void check()
     {
+        const QWindow* handle = window_->windowHandle();
+        if (!mapped_ && handle != nullptr && handle->isExposed()) {
+            mapped_ = true;
+            QTimer::singleShot(kWatchMs, this, [this] { deleteLater(); });
+        }
         if (const std::optional<QMargins> margins = frameMargins(window_); margins && *margins != margins_) {
             margins_ = *margins;
             place(window_, margins_);
@@ -200,9 +210,11 @@ private:
 
     static constexpr int kPollMs = 50;
     static constexpr int kWatchMs = 3000;
+    static constexpr int kGiveUpMs = 30000;  // for a window that is never mapped
     QWidget* window_;
     QMargins margins_;
     QTimer poll_;
+    bool mapped_ = false;
 };
 
 }  // namespace
