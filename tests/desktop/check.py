@@ -8,7 +8,7 @@
 #             edge (or inside it, where the window manager has maximized the window: its place then)
 #   weston    on a headless weston with Qt's wayland platform: the window shown, nothing printed
 #   nobus     on Xvfb with no session bus: nothing the game started outlives it, ~/.dbus untouched
-import glob, os, re, subprocess as sp, sys, tempfile, time
+import contextlib, glob, os, re, subprocess as sp, sys, tempfile, time
 from concurrent.futures import ThreadPoolExecutor
 
 
@@ -38,14 +38,22 @@ def stop(procs, keep=0):  # all but the first `keep`, last first
         procs.pop().wait()
 
 
-def xserver(procs, home, size):  # the environment of a session on an X server of its own
-    r, w = os.pipe()
-    start(procs, None, "Xvfb", "-displayfd", str(w), "-screen", "0", size + "x24", "-nolisten", "tcp",
-          pass_fds=[w])
-    os.close(w)
-    with os.fdopen(r) as display:
-        return dict(os.environ, DISPLAY=":" + display.readline().strip(), QT_QPA_PLATFORM="xcb", HOME=home,
-                    XDG_RUNTIME_DIR=home)
+@contextlib.contextmanager
+def session(size=None):  # a home of its own, and an X server of its own of `size`; all it started ended after
+    procs = []
+    with tempfile.TemporaryDirectory() as home:
+        env = dict(os.environ, HOME=home, XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="xcb")
+        try:
+            if size:
+                r, w = os.pipe()
+                start(procs, None, "Xvfb", "-displayfd", str(w), "-screen", "0", size + "x24", "-nolisten", "tcp",
+                      pass_fds=[w])
+                os.close(w)
+                with os.fdopen(r) as display:
+                    env["DISPLAY"] = ":" + display.readline().strip()
+            yield env, procs
+        finally:
+            stop(procs)
 
 
 def shown(env, pid, name, *keys):  # the window once shown, after xdotool `keys` sent each half second
@@ -61,64 +69,53 @@ def frame(env, win):  # once the window manager has stated its extents
 
 
 def placements(program, wm, size, starts=6):
-    procs, seen, bad = [], [], []
-    with tempfile.TemporaryDirectory() as home:
-        try:
-            env = xserver(procs, home, size)
-            start(procs, env, "dbus-daemon", "--session", "--nofork", f"--address=unix:path={home}/bus")
-            env["DBUS_SESSION_BUS_ADDRESS"] = f"unix:path={home}/bus"  # xfwm4 reads its settings over it
-            until(lambda: os.path.exists(home + "/bus"), "the session bus")
-            start(procs, env, *wm.split())
-            until(lambda: ints(out(env, "xprop", "-root", "_NET_WORKAREA")), wm)
-            for n in range(starts):
-                pid = start(procs, env, program).pid
-                main = shown(env, pid, "^Zuzozu")
-                about = ["windowactivate", "--sync", main, "key", "alt+a"]  # from its menu, at the first start
-                for win in [main] + ([shown(env, pid, "^About", *about)] if n == 0 else []):
-                    frames = []  # until it has stayed put for a second
-                    until(lambda: frames.append(frame(env, win)) or frames[-1] and frames[-20:] == [frames[-1]] * 20,
-                          "the frame to settle")
-                    f, area = frames[-1], ints(out(env, "xprop", "-root", "_NET_WORKAREA"))[:4]
-                    maximized = "MAXIMIZED_VERT" in out(env, "xprop", "-id", win, "_NET_WM_STATE")
-                    d = [(2 * (f[i] - area[i]) + f[i + 2] - area[i + 2]) // 2 if f[i + 2] <= area[i + 2]
-                         else f[i] - area[i] for i in (0, 1)]  # off the centre where it fits, else off the edge
-                    seen.append("%+d,%+d" % tuple(d))
-                    if not all(2 * abs(d[i]) <= min(12, area[i + 2] - f[i + 2]) if f[i + 2] <= area[i + 2]
-                               else d[i] == 0 or maximized and d[i] > 0 for i in (0, 1)):
-                        bad.append(f"frame {f} on work area {area}{' (maximized)' * maximized}")
-                stop(procs, 3)
-        finally:
-            stop(procs)
+    seen, bad = [], []
+    with session(size) as (env, procs):
+        # A session bus for the window manager: xfwm4 reads its settings over it.
+        bus = "unix:path=" + env["HOME"] + "/bus"
+        start(procs, env, "dbus-daemon", "--session", "--nofork", "--address=" + bus)
+        until(lambda: os.path.exists(env["HOME"] + "/bus"), "the session bus")
+        start(procs, dict(env, DBUS_SESSION_BUS_ADDRESS=bus), *wm.split())
+        until(lambda: ints(out(env, "xprop", "-root", "_NET_WORKAREA")), wm)
+        for n in range(starts):
+            pid = start(procs, env, program).pid
+            main = shown(env, pid, "^Zuzozu")
+            about = ["windowactivate", "--sync", main, "key", "alt+a"]  # from its menu, at the first start
+            for win in [main] + ([shown(env, pid, "^About", *about)] if n == 0 else []):
+                frames = []  # until it has stayed put for a second
+                until(lambda: frames.append(frame(env, win)) or frames[-1] and frames[-20:] == [frames[-1]] * 20,
+                      "the frame to settle")
+                f, area = frames[-1], ints(out(env, "xprop", "-root", "_NET_WORKAREA"))[:4]
+                room = [area[i + 2] - f[i + 2] for i in (0, 1)]  # what the work area has to spare
+                d = [f[i] - area[i] - max(room[i], 0) // 2 for i in (0, 1)]  # off the centre, or off the edge
+                maximized = "MAXIMIZED_VERT" in out(env, "xprop", "-id", win, "_NET_WM_STATE")
+                seen.append("%+d,%+d" % tuple(d))
+                if not all(abs(d[i]) <= min(6, room[i] // 2) if room[i] >= 0
+                           else d[i] == 0 or maximized and d[i] > 0 for i in (0, 1)):
+                    bad.append(f"frame {f} on work area {area}{' (maximized)' * maximized}")
+            stop(procs, 3)
     print(f"{wm.split()[0]} {size}: {' '.join(seen)}", *bad, sep="\n  ", flush=True)
     return bad
 
 
 def weston(program):
-    procs = []
-    with tempfile.TemporaryDirectory() as run:
-        env = dict(os.environ, XDG_RUNTIME_DIR=run, HOME=run, WAYLAND_DISPLAY="w", QT_QPA_PLATFORM="wayland")
-        try:
-            start(procs, env, "weston", "--backend=headless-backend.so", "--socket=w", "--debug")
-            until(lambda: os.path.exists(run + "/w"), "weston")
-            game = start(procs, env, program, stderr=sp.PIPE)
-            shown = lambda: f"xdg_toplevel, PID {game.pid}," in out(env, "weston-debug", "scene-graph")
-            until(shown, "the window")
-        finally:
-            stop(procs)
+    with session() as (env, procs):
+        env.update(WAYLAND_DISPLAY="w", QT_QPA_PLATFORM="wayland")
+        start(procs, env, "weston", "--backend=headless-backend.so", "--socket=w", "--debug")
+        until(lambda: os.path.exists(env["HOME"] + "/w"), "weston")
+        game = start(procs, env, program, stderr=sp.PIPE)
+        until(lambda: f"xdg_toplevel, PID {game.pid}," in out(env, "weston-debug", "scene-graph"), "the window")
     return game.stderr.read().decode()  # printed
 
 
 def nobus(program):
-    procs, mark = [], f"VOVODI_STARTED_BY_{os.getpid()}"
-    with tempfile.TemporaryDirectory() as home:
-        try:
-            env = xserver(procs, home, "1024x768")
-            env.pop("DBUS_SESSION_BUS_ADDRESS", None)
-            shown(env, start(procs, dict(env, **{mark: "1"}), program).pid, "^Zuzozu")
-        finally:
-            stop(procs)
+    mark = f"VOVODI_STARTED_BY_{os.getpid()}"
+    with session("1024x768") as (env, procs):
+        env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+        shown(env, start(procs, dict(env, **{mark: "1"}), program).pid, "^Zuzozu")
+        stop(procs)
         left = out(None, "grep", "-lsa", mark, *glob.glob("/proc/[0-9]*/environ")).split()
-        return (left or os.path.exists(home + "/.dbus")) and f"left: {left} {os.listdir(home)}"
+        return (left or os.path.exists(env["HOME"] + "/.dbus")) and f"left: {left} {os.listdir(env['HOME'])}"
 
 
 mode, program, wms = sys.argv[1], sys.argv[2], sys.argv[3:]
