@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Quiet Grid Games
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 #include <QApplication>
@@ -14,22 +16,28 @@
 #include "ui/platform/desktop.hpp"
 #include "ui/platform/dialogs.hpp"
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 // --help and --version are answered before Qt starts, so they need no display.
-// Returns whether one of them was answered.
-bool answerInformationOptions(int argc, char* argv[])
+// Returns the exit status when one of them was answered: 0, or 1 when the
+// answer could not be written (a closed pipe, a full disk).
+std::optional<int> answerInformationOptions(int argc, char* argv[])
 {
     using vovodi::app::kDisplayVersion;
     using vovodi::app::kTitle;
-    for (int i = 1; i < argc; ++i) {
+    bool answered = false;
+    for (int i = 1; i < argc && !answered; ++i) {
         const char* option = argv[i];
         if (std::strcmp(option, "--version") == 0 || std::strcmp(option, "-v") == 0) {
             std::printf("%.*s %.*s\n", int(kTitle.size()), kTitle.data(), int(kDisplayVersion.size()),
                         kDisplayVersion.data());
-            return true;
-        }
-        if (std::strcmp(option, "--help") == 0 || std::strcmp(option, "-h") == 0) {
+            answered = true;
+        } else if (std::strcmp(option, "--help") == 0 || std::strcmp(option, "-h") == 0) {
             std::printf("Usage: %s [options]\n"
                         "%.*s: noughts and crosses against the computer.\n\n"
                         "Options:\n"
@@ -37,11 +45,41 @@ bool answerInformationOptions(int argc, char* argv[])
                         "  -v, --version  Show the version and exit.\n\n"
                         "Qt's own options, such as -platform, -style and -reverse, work as well.\n",
                         argv[0], int(kTitle.size()), kTitle.data());
-            return true;
+            answered = true;
         }
     }
-    return false;
+    if (!answered) {
+        return std::nullopt;
+    }
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::fprintf(stderr, "%.*s: cannot write to standard output: %s\n", int(kTitle.size()), kTitle.data(),
+                     std::strerror(errno));
+        return 1;
+    }
+    return 0;
 }
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+// Where there is no session bus (a plain X session, ssh -X, a kiosk), D-Bus
+// starts one the first time Qt asks for it (dbus-launch --autolaunch), and
+// that bus outlives the game, one more at every start. The game needs none, so
+// it is given an address of no transport, which D-Bus refuses at once. A
+// session's address, or a user bus at $XDG_RUNTIME_DIR/bus (which D-Bus finds
+// by itself), is used as ever: screen readers talk to the game over it.
+void keepFromStartingASessionBus()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+        return;
+    }
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    struct stat bus {};
+    if (!runtime.isEmpty() && stat((runtime + "/bus").constData(), &bus) == 0 && S_ISSOCK(bus.st_mode) &&
+        bus.st_uid == getuid()) {
+        return;
+    }
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+}
+#endif
 
 // While the application starts, Qt's messages are held back: when no window
 // system can be reached (no display, no graphical session), Qt gives up with
@@ -71,9 +109,12 @@ void holdStartupMessage(QtMsgType type, const QMessageLogContext& context, const
 
 int main(int argc, char* argv[])
 {
-    if (answerInformationOptions(argc, argv)) {
-        return 0;
+    if (const std::optional<int> status = answerInformationOptions(argc, argv)) {
+        return *status;
     }
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    keepFromStartingASessionBus();
+#endif
     previousHandler = qInstallMessageHandler(holdStartupMessage);
     QApplication app(argc, argv);
     qInstallMessageHandler(previousHandler);

@@ -70,8 +70,10 @@ find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 endif()
-# Arial's metrics, for the fallback face where Wine's are missing.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# Arial's metrics, for the fallback face where Wine's are missing; Qt's
+# wayland platform, without which a Wayland session runs the game through
+# XWayland and Qt says at every start that it found no "wayland" plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-wayland")
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb_docs.cmake)
 # Read by deb_docs.cmake (CPack hands every CPACK_ variable to it).
 set(CPACK_VOVODI_DEBIAN_DIR ${PROJECT_SOURCE_DIR}/resources/debian)
@@ -98,7 +100,12 @@ if(VOVODI_BUILD_TESTS AND NOT VOVODI_SANITIZE)
     if(LINTIAN AND DPKG_DEB AND DPKG_BUILDFLAGS)
         add_test(NAME deb_lintian
             COMMAND ${PROJECT_SOURCE_DIR}/scripts/package --lintian ${PROJECT_BINARY_DIR}/deb)
-        set_tests_properties(deb_lintian PROPERTIES TIMEOUT 1200)
+        set_tests_properties(deb_lintian PROPERTIES TIMEOUT 1200 FIXTURES_SETUP deb)
+        # What the package pulls in besides its libraries.
+        add_test(NAME deb_relations COMMAND sh -c [[dpkg-deb -f "$0"/vovodi_*.deb Depends Recommends]]
+            ${PROJECT_BINARY_DIR}/deb)
+        set_tests_properties(deb_relations PROPERTIES FIXTURES_REQUIRED deb PASS_REGULAR_EXPRESSION
+            "Depends: [^\n]*qt6-qpa-plugins, fonts-wine[^\n]*\nRecommends: fonts-liberation, qt6-wayland\n")
     else()
         message(STATUS "Package check left out: it needs lintian, dpkg-deb and dpkg-buildflags")
     endif()

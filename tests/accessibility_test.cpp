@@ -4,10 +4,16 @@
 // The game window as a screen reader meets it: through QAccessible, the layer
 // every platform bridge (AT-SPI, UI Automation, NSAccessibility) reads from.
 // Change events reach a reader only through a bridge, so ctest runs this again
-// under AT-SPI (accessibility_tests_atspi), where they are checked too.
+// under AT-SPI (accessibility_tests_atspi), where they are checked too. And
+// the real boxes as a player meets them.
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
@@ -54,6 +60,14 @@ void listen(QAccessibleEvent* e)
         heard[e->object()] << QStringLiteral("value:") + change->value().toString();
     }
 }
+
+// A desktop style that puts an icon on every button of a box, as some themes do.
+struct IconsOnBoxButtons final : QProxyStyle {
+    int styleHint(StyleHint h, const QStyleOption* o, const QWidget* w, QStyleHintReturn* r) const override
+    {
+        return h == SH_DialogButtonBox_ButtonsHaveIcons || QProxyStyle::styleHint(h, o, w, r);
+    }
+};
 
 }  // namespace
 
@@ -126,6 +140,31 @@ private slots:
         QCOMPARE(read,
                  QStringLiteral(
                      "\"Vovodi\" \"<< You Failed >>\" QAccessible::AlertMessage QMessageBox::NoIcon 1 "));
+    }
+
+    // The real name prompt keeps a pasted name whole: 100 000 characters, an emoji at every other one,
+    // so that a cut anywhere splits one or falls beside one. OK and Cancel look as they do with no icon.
+    void theRealPromptKeepsAPastedNameWholeAndShowsNoIcons()
+    {
+        QApplication::setStyle(new IconsOnBoxButtons);
+        const QString name =
+            QString::fromUtf8("\xF0\x9F\x98\x80" + QByteArray("a\xF0\x9F\x98\x80").repeated(49999) + "z");
+        int iconed = 0;
+        QObject timers;
+        QTimer::singleShot(0, &timers, [&] {
+            auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(prompt);
+            for (QAbstractButton* button : prompt->findChild<QDialogButtonBox*>()->buttons()) {
+                const QImage shown = button->grab().toImage();
+                button->setIcon(QIcon());
+                iconed += button->grab().toImage() != shown;
+            }
+            QApplication::clipboard()->setText(name);
+            QTest::keyClick(prompt->findChild<QLineEdit*>(), Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(prompt->findChild<QLineEdit*>(), Qt::Key_Return);
+        });
+        const QString answer = QtDialogs().askName(nullptr, QStringLiteral("Your name?")).value_or(QString());
+        QVERIFY2(iconed == 0 && answer == name, qPrintable(QStringLiteral("%1 %2").arg(iconed).arg(answer.size())));
     }
 };
 

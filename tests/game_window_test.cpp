@@ -123,7 +123,7 @@ private slots:
         click("cell4");
         const std::tuple<const char*, QPoint, QRgb> backgrounds[] = {{"restartAllButton", {3, 3}, 0x88CAFF},
                                                                      {"levelOption1", {60, 3}, 0x60ABFF},
-                                                                     {"levelLabel", {3, 3}, 0x17EA00},
+                                                                     {"levelLabel", {1, 1}, 0x17EA00},
                                                                      {"cell8", {3, 3}, 0xFFFFFF}};
         for (const auto& [name, point, rgb] : backgrounds) {
             QVERIFY2(pixelAt(at(name), point) == rgb, name);
@@ -143,6 +143,16 @@ private slots:
                  qPrintable(QDebug::toString(ink)));
         QTest::mousePress(cell(*w, 8), Qt::LeftButton);
         QCOMPARE(pixelAt(cell(*w, 8), {3, 3}), QRgb(0x00FF00));
+    }
+
+    // The scoreboard's captions set from their labels' tops, the level's from row 10 of the client area;
+    // an option takes a click anywhere in its rectangle, right of its caption too.
+    void captionsSitAndOptionsTakeClicksAsDrawn()
+    {
+        QCOMPARE(at("levelLabel")->y() + inkOf(at("levelLabel"), 0x0A007D).top(), 10);
+        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {},
+                          w->centralWidget()->mapTo(w, QPoint(300, 16)));
+        QCOMPARE(shown(), QStringLiteral("......... You 0 0 Easy 3000 open+"));
     }
 
     void everyControlReachesItsCommand_data()

@@ -112,7 +112,7 @@ void GameWindow::buildControls()
         l->setParent(client);
         l->setObjectName(QLatin1String(name));
         l->setGeometry(geometry);
-        l->setAlignment(Qt::AlignCenter);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);  // the caption set from the label's top edge
         l->setTextFormat(Qt::PlainText);
         setFixedColours(l, colours::kScoreGreen, colours::kScoreNavy);
         return l;
@@ -130,7 +130,7 @@ void GameWindow::buildControls()
     // Normal in the first column, Hard and No Win in the second.
     for (const Difficulty d : kDifficulties) {
         const std::size_t i = slot(d);
-        auto* option = new QRadioButton(levelName(d), client);
+        auto* option = new OptionButton(levelName(d), client);
         option->setObjectName(QStringLiteral("levelOption%1").arg(i + 1));
         option->setGeometry(twipsRect(i < 2 ? 3600 : 4680, i % 2 == 0 ? 120 : 360, i < 2 ? 975 : 855, 255));
         setFixedColours(option, colours::kWindowBlue, colours::kBlack);

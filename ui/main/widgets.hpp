@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QString>
 #include <QWidget>
 
@@ -108,6 +109,17 @@ protected:
 
 private:
     bool leftDown_ = false;
+};
+
+// An option button that takes a click anywhere in its rectangle, not only on
+// its circle and caption.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
 // A label a screen reader does not announce, such as the scoreboard's "=".

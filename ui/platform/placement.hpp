@@ -16,9 +16,11 @@ namespace vovodi {
 // that the title bar and the menu bar stay on the screen.
 QPoint placedFrame(QSize frame, QRect available);
 
-// Places the top-level `window` on its screen's available area as above.
-// The window manager's frame is not known until the window is first shown,
-// so the window is placed again, once, when its frame becomes known.
+// Places the top-level `window` on its screen's available area (the work
+// area: the screen less the panels) as above. Under X11 the window manager is
+// asked for the frame it will put around the window before the window is
+// shown; wherever the frame is learnt only later, or changes, the window is
+// placed again in the first seconds after it is shown.
 void placeOnScreen(QWidget* window);
 
 }  // namespace vovodi

@@ -1,8 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Quiet Grid Games
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <limits>
+
+#include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QIcon>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -10,6 +15,34 @@
 #include "ui/platform/dialogs.hpp"
 
 namespace vovodi {
+namespace {
+
+// The name prompt, readied as it is shown: QInputDialog builds its controls then.
+class NamePrompt final : public QInputDialog {
+public:
+    using QInputDialog::QInputDialog;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QInputDialog::showEvent(event);
+        // A line edit keeps 32767 UTF-16 units and cuts a longer paste there,
+        // even inside a character; a name is kept whole.
+        for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+            edit->setMaxLength(std::numeric_limits<int>::max());
+        }
+        // OK and Cancel without the icons some desktop themes put on every
+        // button, as in the outcome box.
+        for (const QDialogButtonBox* buttons : findChildren<QDialogButtonBox*>()) {
+            for (QAbstractButton* button : buttons->buttons()) {
+                button->setIcon(QIcon());
+            }
+        }
+    }
+};
+
+}  // namespace
+
 void QtDialogs::showOutcome(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(app::kTitle), text, QMessageBox::Ok, parent);
@@ -20,7 +53,7 @@ void QtDialogs::showOutcome(QWidget* parent, const QString& text)
 
 std::optional<QString> QtDialogs::askName(QWidget* parent, const QString& prompt)
 {
-    QInputDialog dialog(parent);
+    NamePrompt dialog(parent);
     dialog.setWindowTitle(QString::fromUtf8(app::kTitle));
     dialog.setLabelText(prompt);
     dialog.setInputMode(QInputDialog::TextInput);
