@@ -20,10 +20,19 @@ const std::u16string& Game::playerName() const
 
 void Game::playCell(int cell)
 {
-    if (announcing_ || cell < 0 || cell >= 9 || board_[cell] != Mark::None) {
+    if (announcing_) {
+        return;
+    }
+    lastTurn_ = {};
+    if (cell < 0 || cell >= 9) {
+        return;
+    }
+    if (board_[cell] != Mark::None) {
+        lastTurn_.taken = cell;
         return;
     }
     board_[cell] = Mark::X;
+    lastTurn_.x = cell;
     answerPlayer();
 }
 
@@ -33,8 +42,10 @@ void Game::help()
         return;
     }
     // Worked out on a copy of the board, so the exchanged marks are never seen.
+    lastTurn_ = {};
     if (const auto cell = helpCell(board_, level_)) {
         board_[*cell] = Mark::X;
+        lastTurn_.x = cell;
     }
     answerPlayer();
 }
@@ -50,17 +61,23 @@ void Game::answerPlayer()
 
 void Game::computerOpens()
 {
-    if (announcing_ || !computerMayOpen()) {
+    if (announcing_) {
+        return;
+    }
+    lastTurn_ = {};
+    if (!computerMayOpen()) {
         return;
     }
     firstMoveToggle_ = !firstMoveToggle_;
-    board_[firstMoveToggle_ ? 4 : 0] = Mark::O;
+    lastTurn_.o = firstMoveToggle_ ? 4 : 0;
+    board_[*lastTurn_.o] = Mark::O;
 }
 
 void Game::newGame()
 {
     if (!announcing_) {
         clearBoard();
+        lastTurn_ = {};
     }
 }
 
@@ -73,11 +90,16 @@ void Game::restartAll()
     playerScore_ = 0;
     playerName_.reset();
     clearBoard();
+    lastTurn_ = {};
 }
 
 void Game::setLevel(Difficulty level)
 {
-    if (announcing_ || level == level_ ||
+    if (announcing_) {
+        return;
+    }
+    lastTurn_ = {};
+    if (level == level_ ||
         std::find(kDifficulties.begin(), kDifficulties.end(), level) == kDifficulties.end()) {
         return;
     }
@@ -108,12 +130,14 @@ void Game::checkWinner()
     announcing_ = false;
     ++(won == Mark::X ? playerScore_ : computerScore_);
     clearBoard();
+    lastTurn_.won = won;
 }
 
 void Game::computerPlay()
 {
     if (const auto cell = computerCell(board_, level_)) {
         board_[*cell] = Mark::O;
+        lastTurn_.o = cell;
     }
 }
 

@@ -28,6 +28,18 @@ public:
         virtual void announce(Mark winner) = 0;
     };
 
+    // What the last command on the board (a move, Help, an opening, New Game, a restart) did,
+    // for a view to tell: the cell of the player's X and of the computer's O, a cell the player
+    // asked for that was taken (so nothing happened), and the winner of a game it decided and
+    // cleared. After the player's win the O opens the next game; after the computer's it is
+    // the move that won.
+    struct Turn {
+        std::optional<int> x;
+        std::optional<int> o;
+        std::optional<int> taken;
+        Mark won = Mark::None;
+    };
+
     // A new session: No Win, an empty board, no scores, the default name.
     explicit Game(Announcer& announcer);
 
@@ -46,6 +58,7 @@ public:
     // The computer may open a game exactly while the board is empty; every
     // command that leaves a mark on the board takes the opening away.
     [[nodiscard]] bool computerMayOpen() const { return isEmpty(board_); }
+    [[nodiscard]] const Turn& lastTurn() const { return lastTurn_; }
 
     // The player's X in `cell` (0..8), the checks and the computer's reply.
     // A taken cell, or one outside the board, changes nothing.
@@ -80,6 +93,7 @@ private:
     Difficulty level_ = Difficulty::NoWin;
     bool firstMoveToggle_ = false;
     bool announcing_ = false;
+    Turn lastTurn_;
 };
 
 }  // namespace vovodi

@@ -110,6 +110,9 @@ private slots:
             QVERIFY2(tree.contains(line), line);
         }
         QVERIFY2(!tree.contains(u'=') && tree.count("Client \n") == 1, qPrintable(tree));
+        // The board for Where Am I, on New Game.
+        QCOMPARE(accessible(part(w, "newGameButton"))->text(QAccessible::Description),
+                 "Board: O centre; 8 cells free.");
         win.dialogs.nextName =
             QString();  // a name left empty is still someone's score; the reader asks for it
         press(part(w, "nameLabel"));

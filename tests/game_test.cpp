@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/game.hpp"
@@ -212,6 +213,7 @@ TEST(Game, RandomCommandsKeepTheRules)
             const auto before = std::pair{c.game.playerScore(), c.game.computerScore()};
             const Difficulty level = c.game.level();
             const unsigned command = std::min<unsigned>(rng() % 16, 5);  // mostly moves
+            const Board was = c.game.board();
             c.seen.clear();
             commands[command]();
             ASSERT_TRUE(command != 4 || c.game.board() == kEmptyBoard);  // New Game empties the board
@@ -223,6 +225,18 @@ TEST(Game, RandomCommandsKeepTheRules)
             const auto expected = restarted ? std::pair<std::uint64_t, std::uint64_t>{}
                                             : std::pair{before.first + won - lost, before.second + lost};
             ASSERT_EQ(std::pair(c.game.playerScore(), c.game.computerScore()), expected);
+            // The last turn rebuilds the board from the one before (or an empty one after a
+            // restart or New Game): its X, then its O, a game either wins cleared at once; a
+            // taken cell, and nothing else.
+            const Game::Turn& turn = c.game.lastTurn();
+            Board rebuilt = restarted || command == 4 ? kEmptyBoard : was;
+            for (const auto& [cell, mark] : {std::pair{turn.x, Mark::X}, std::pair{turn.o, Mark::O}}) {
+                ASSERT_TRUE(!cell || std::exchange(rebuilt[*cell], mark) == Mark::None);
+                ASSERT_EQ(owns(rebuilt, mark), turn.won == mark);
+                rebuilt = turn.won == mark ? kEmptyBoard : rebuilt;
+            }
+            ASSERT_TRUE(!turn.taken || (was[*turn.taken] != Mark::None && rebuilt == was));
+            ASSERT_EQ(text(rebuilt), text(c.game.board()));
             ASSERT_EQ(winner(c.game.board()), Mark::None) << text(c.game.board());
         }
     }

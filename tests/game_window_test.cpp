@@ -215,7 +215,9 @@ private slots:
         QCOMPARE(shown(), after);
     }
 
-    // Tab goes round the buttons, the options and the name; the name is framed only while it has the focus.
+    // Tab goes round the buttons, the options (entered at the selected one, from either side, as on
+    // Windows; the arrow keys move among them and choose) and the name; the name is framed only
+    // while it has the focus.
     void theKeyboardAlone()
     {
         const QImage unfocused = at("nameLabel")->grab().toImage();
@@ -227,8 +229,12 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(order.join(u' '), QStringLiteral("newGameButton computerButton restartAllButton helpButton "
-                                                  "levelOption1 nameLabel newGameButton"));
+                                                  "levelOption4 nameLabel newGameButton"));
         QVERIFY(framed && at("nameLabel")->grab().toImage() == unfocused);
+        run("trigger:levelItem2 key:nameLabel:Backtab");
+        QCOMPARE(QApplication::focusWidget(), at("levelOption2"));
+        run("key:levelOption2:Up");
+        QVERIFY(at("levelOption1")->hasFocus() && at<QRadioButton>("levelOption1")->isChecked());
     }
 
     void pressesShowGreenUntilRelease()

@@ -17,6 +17,7 @@
 #include "resources/app_icon.hpp"
 #include "ui/about/about_dialog.hpp"
 #include "ui/main/colours.hpp"
+#include "ui/main/spoken_game.hpp"
 #include "ui/main/widgets.hpp"
 #include "ui/platform/dialogs.hpp"
 #include "ui/platform/fonts.hpp"
@@ -125,6 +126,8 @@ void GameWindow::buildControls()
     playerScoreLabel_ = makeScore(new QLabel, "playerScoreLabel", twipsRect(2880, 360, 615, 255));
     nameLabel_->setAccessibleDescription(tr("Press to enter your name"));
     connect(nameLabel_, &ClickLabel::clicked, this, &GameWindow::askPlayerName);
+    // What a screen reader hears after each move, and the board on New Game.
+    spoken_ = new SpokenGame(game_, newGameButton_, nameLabel_, client);
 
     // The difficulty options, one exclusive group on the window: Easy and
     // Normal in the first column, Hard and No Win in the second.
@@ -274,6 +277,10 @@ void GameWindow::redraw()
         option->setChecked(true);
     }
     levelItems_[slot(game_.level())]->setChecked(true);
+    // Tab enters the options at the selected one, as on Windows; the arrow keys reach all four.
+    for (QRadioButton* option : levelOptions_) {
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 
     // What a screen reader says of the scoreboard: "Computer score 3", "Your score 2", "Ann score 2".
     const QString player = name.isEmpty() ? tr("Player") : name;
@@ -297,36 +304,42 @@ void GameWindow::playCell(int cell)
 {
     game_.playCell(cell);
     redraw();
+    spoken_->tell();
 }
 
 void GameWindow::newGame()
 {
     game_.newGame();
     redraw();
+    spoken_->tell();
 }
 
 void GameWindow::computerOpens()
 {
     game_.computerOpens();
     redraw();
+    spoken_->tell();
 }
 
 void GameWindow::restartAll()
 {
     game_.restartAll();
     redraw();
+    spoken_->tell();
 }
 
 void GameWindow::help()
 {
     game_.help();
     redraw();
+    spoken_->tell();
 }
 
 void GameWindow::chooseLevel(Difficulty level)
 {
     game_.setLevel(level);
     redraw();
+    spoken_->tell();
 }
 
 void GameWindow::askPlayerName()

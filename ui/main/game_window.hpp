@@ -22,6 +22,7 @@ class ClickLabel;
 class ColourButton;
 class Desktop;
 class Dialogs;
+class SpokenGame;
 
 // The game window, a view of one Game: every command hands the user's action
 // to the game and redraws the controls from its state. What stays here is
@@ -70,6 +71,7 @@ private:
     Dialogs& dialogs_;
     Desktop& desktop_;
     Game game_{*this};
+    SpokenGame* spoken_ = nullptr;
     QPointer<AboutDialog> about_;
 
     // Cells 0..8, row by row from the top-left.

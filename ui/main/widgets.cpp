@@ -159,9 +159,14 @@ Cell::Cell(int index, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QString cellPlace(int index)
+{
+    return Cell::tr(kCellPlaces.at(static_cast<std::size_t>(index)));
+}
+
 QString Cell::place() const
 {
-    return tr(kCellPlaces[static_cast<std::size_t>(index_)]);
+    return cellPlace(index_);
 }
 
 QString Cell::spokenText() const

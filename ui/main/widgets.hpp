@@ -17,6 +17,10 @@
 
 namespace vovodi {
 
+// Where board cell `index` (0..8, row by row) lies, as a screen reader says
+// it: "Top left" ... "Bottom right".
+QString cellPlace(int index);
+
 // One board cell: a caption (the mark) drawn in its text colour on its
 // background, centred across and set from the top. It reports a press and a
 // release of any mouse button, and a click: a left press released over it.
