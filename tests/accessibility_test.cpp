@@ -3,16 +3,15 @@
 
 // The game window as a screen reader meets it: through QAccessible, the layer
 // every platform bridge (AT-SPI, UI Automation, NSAccessibility) reads from.
-// Change events reach a reader only through a bridge, so ctest runs this again
-// under AT-SPI (accessibility_tests_atspi), where they are checked too. And
-// the real boxes as a player meets them.
+// ctest runs this again with the AT-SPI bridge on (accessibility_tests_atspi);
+// what a real reader hears of the game, Orca's test checks (orca_game). And
+// the real name prompt as a player meets it.
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProxyStyle>
 #include <QRadioButton>
 #include <QTimer>
@@ -49,18 +48,6 @@ void press(QObject* o)
     accessible(o)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
-// What a screen reader was told of each object: "<name as it arrived>" or "value:<value>".
-QHash<const QObject*, QStringList> heard;
-
-void listen(QAccessibleEvent* e)
-{
-    if (e->type() == QAccessible::NameChanged) {
-        heard[e->object()] << e->accessibleInterface()->text(QAccessible::Name);
-    } else if (const auto* change = dynamic_cast<QAccessibleValueChangeEvent*>(e)) {
-        heard[e->object()] << QStringLiteral("value:") + change->value().toString();
-    }
-}
-
 // A desktop style that puts an icon on every button of a box, as some themes do.
 struct IconsOnBoxButtons final : QProxyStyle {
     int styleHint(StyleHint h, const QStyleOption* o, const QWidget* w, QStyleHintReturn* r) const override
@@ -75,10 +62,7 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QAccessible::installUpdateHandler(listen); }
-    void cleanupTestCase() { QAccessible::installUpdateHandler(nullptr); }
-
-    void theGameAsAReaderFindsItAndHearsItChange()
+    void theGameAsAReaderFindsIt()
     {
         // tests/atspi/run.sh turns the bridge on; it connects over D-Bus meanwhile.
         const bool bridge = qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
@@ -91,11 +75,9 @@ private slots:
         part<QRadioButton>(w, "levelOption3")->click();  // Hard
         win.dialogs.nextName = QStringLiteral("Ann");
         press(part(w, "nameLabel"));
-        heard.clear();
         for (int cell : {0, 8, 6, 3}) {  // pressed by the reader: the left column, and the next game opens
             press(testing::cell(w, cell));
         }
-        const QStringList toldOfScore = heard.value(playerScore);
         // Each cell a button named by its place and mark; each score with its row; no "=", and of
         // the window's unnamed panes only the client area, not the lines over it.
         const QString tree = walk(accessible(&w));
@@ -117,32 +99,6 @@ private slots:
             QString();  // a name left empty is still someone's score; the reader asks for it
         press(part(w, "nameLabel"));
         QCOMPARE(accessible(playerScore)->text(QAccessible::Name), QStringLiteral("Player score 1"));
-        if (!bridge) {
-            QSKIP("no screen reader bridge to send change events: accessibility_tests_atspi checks them");
-        }
-        // Each change told once: the X and the emptied board; the centre's O stays over the next game.
-        QCOMPARE(toldOfScore, QStringList{QStringLiteral("Ann score 1")});
-        QCOMPARE(heard.value(testing::cell(w, 3)),
-                 (QStringList{"Middle left, X", "value:X", "Middle left, empty", "value:empty"}));
-        QCOMPARE(heard.value(testing::cell(w, 4)), (QStringList{"Centre, O", "value:O"}));
-    }
-
-    // The real box: titled, one OK and no icon, read as an alert; it returns once OK is pressed.
-    void theRealOutcomeBoxWaitsForOk()
-    {
-        QObject timers;  // ends with this test, and its timer with it
-        QString read;
-        QTimer::singleShot(0, &timers, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            QDebug(&read) << box->windowTitle() << accessible(box)->text(QAccessible::Value)
-                          << accessible(box)->role() << box->icon() << box->buttons().size();
-            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-        });
-        QtDialogs().showOutcome(nullptr, QStringLiteral("<< You Failed >>"));
-        QCOMPARE(read,
-                 QStringLiteral(
-                     "\"Vovodi\" \"<< You Failed >>\" QAccessible::AlertMessage QMessageBox::NoIcon 1 "));
     }
 
     // The real name prompt keeps a pasted name whole: 100 000 characters, an emoji at every other one,
