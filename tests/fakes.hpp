@@ -12,10 +12,6 @@
 #include <vector>
 
 #include <QImage>
-#include <QObject>
-#include <QString>
-#include <QStringList>
-#include <QUrl>
 
 #include "ui/main/colours.hpp"
 #include "ui/main/game_window.hpp"
