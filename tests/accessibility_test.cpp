@@ -119,7 +119,8 @@ private slots:
             QTest::keyClick(prompt->findChild<QLineEdit*>(), Qt::Key_Return);
         });
         const QString answer = QtDialogs().askName(nullptr, QStringLiteral("Your name?")).value_or(QString());
-        QVERIFY2(iconed == 0 && answer == name, qPrintable(QStringLiteral("%1 %2").arg(iconed).arg(answer.size())));
+        QVERIFY2(iconed == 0 && answer == name,
+                 qPrintable(QStringLiteral("%1 %2").arg(iconed).arg(answer.size())));
     }
 };
 
