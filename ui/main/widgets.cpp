@@ -164,14 +164,9 @@ QString cellPlace(int index)
     return Cell::tr(kCellPlaces.at(static_cast<std::size_t>(index)));
 }
 
-QString Cell::place() const
-{
-    return cellPlace(index_);
-}
-
 QString Cell::spokenText() const
 {
-    return tr("%1, %2").arg(place(), spokenMark(this));
+    return tr("%1, %2").arg(cellPlace(index_), spokenMark(this));
 }
 
 void Cell::setCaption(const QString& caption)

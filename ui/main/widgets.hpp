@@ -40,8 +40,6 @@ public:
     QColor backColor() const { return backColor_; }
     void setBackColor(const QColor& colour);
 
-    // Where the cell lies, as a screen reader says it: "Top left" ... "Bottom right".
-    QString place() const;
     // What a screen reader says of the cell: its place and its mark.
     QString spokenText() const;
 
