@@ -14,7 +14,9 @@ set(VOVODI_VERSION_REVISION 9)
 set(VOVODI_COMPANY "Quiet Grid Games")
 set(VOVODI_COPYRIGHT "Copyright (C) 2026 Quiet Grid Games")
 set(VOVODI_MAIL "author@vovodi.example")
-set(VOVODI_APP_ID "org.example.Vovodi")
+set(VOVODI_APP_ID "org.example.vovodi")
+# Who makes it, as software centres know them: the application id without its last part.
+string(REGEX REPLACE "\\.[^.]*$" "" VOVODI_DEVELOPER_ID "${VOVODI_APP_ID}")
 set(VOVODI_SUMMARY "Noughts and crosses against the computer")
 
 set(VOVODI_VERSION
