@@ -27,17 +27,6 @@ QString withoutMnemonic(QString caption)
     return caption;
 }
 
-// The notice reads as a notification named by what it tells.
-class NoticeAccessible final : public QAccessibleWidget {
-public:
-    explicit NoticeAccessible(SpokenGame* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
-
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? static_cast<const SpokenGame*>(widget())->told() : QString();
-    }
-};
-
 // A push button, as Qt's own, whose description is the board.
 class BoardButtonAccessible final : public QAccessibleWidget {
 public:
@@ -91,9 +80,6 @@ QAccessibleInterface* spokenFactory(const QString&, QObject* object)
     if (object == nullptr || !object->isWidgetType()) {
         return nullptr;
     }
-    if (auto* notice = qobject_cast<SpokenGame*>(object)) {
-        return new NoticeAccessible(notice);
-    }
     if (const auto* spoken = qobject_cast<const SpokenGame*>(object->property(kBoardOf).value<QObject*>())) {
         return new BoardButtonAccessible(static_cast<QAbstractButton*>(object), spoken);
     }
@@ -110,44 +96,46 @@ QString place(int cell)
 
 SpokenGame::SpokenGame(const Game& game, QAbstractButton* boardButton, const QLabel* nameLabel,
                        QWidget* parent)
-    : QWidget(parent), game_(game), nameLabel_(nameLabel)
+    : QObject(parent), game_(game), boardButton_(boardButton), nameLabel_(nameLabel),
+      window_(parent->window()), voice_(ReaderVoice::create(parent)), described_(boardText())
 {
     static const bool installed = (QAccessible::installFactory(spokenFactory), true);
     Q_UNUSED(installed);
     // Before a reader first meets the button, which it then sees through this factory.
     boardButton->setProperty(kBoardOf, QVariant::fromValue<QObject*>(this));
-    setFocusPolicy(Qt::NoFocus);
-    setGeometry(0, 0, 0, 0);
-    hide();
-    window()->installEventFilter(this);
+    window_->installEventFilter(this);
 }
+
+SpokenGame::~SpokenGame() = default;
 
 void SpokenGame::tell()
 {
-    // A reader announces a notice as it is shown, and reads its name then.
-    hide();
     told_ = turnText();
-    if (!told_.isEmpty() && isActiveWindow()) {
-        show();
+    waiting_ = !told_.isEmpty() && !window_->isActiveWindow();
+    voice_->say(waiting_ ? QString() : told_);
+    if (const QString board = boardText(); board != described_) {
+        described_ = board;
+        voice_->describedAnew(boardButton_);
     }
 }
 
 bool SpokenGame::eventFilter(QObject* watched, QEvent* event)
 {
-    // Shown once the activation and the focus it brings have been told, after
+    // Said once the activation and the focus it brings have been told, after
     // the reader's announcement of them rather than before, where it would be
     // cut short.
-    if (event->type() == QEvent::WindowActivate) {
+    if (event->type() == QEvent::WindowActivate && waiting_) {
         QMetaObject::invokeMethod(
             this,
             [this] {
-                if (isHidden() && !told_.isEmpty()) {
-                    show();
+                if (waiting_) {
+                    waiting_ = false;
+                    voice_->say(told_);
                 }
             },
             Qt::QueuedConnection);
     }
-    return QWidget::eventFilter(watched, event);
+    return QObject::eventFilter(watched, event);
 }
 
 QString SpokenGame::turnText() const

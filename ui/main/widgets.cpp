@@ -18,10 +18,10 @@ namespace vovodi {
 namespace {
 
 constexpr std::array<const char*, 9> kCellPlaces{
-    QT_TRANSLATE_NOOP("vovodi::Cell", "Top left"),      QT_TRANSLATE_NOOP("vovodi::Cell", "Top centre"),
-    QT_TRANSLATE_NOOP("vovodi::Cell", "Top right"),     QT_TRANSLATE_NOOP("vovodi::Cell", "Middle left"),
-    QT_TRANSLATE_NOOP("vovodi::Cell", "Centre"),        QT_TRANSLATE_NOOP("vovodi::Cell", "Middle right"),
-    QT_TRANSLATE_NOOP("vovodi::Cell", "Bottom left"),   QT_TRANSLATE_NOOP("vovodi::Cell", "Bottom centre"),
+    QT_TRANSLATE_NOOP("vovodi::Cell", "Top left"),     QT_TRANSLATE_NOOP("vovodi::Cell", "Top centre"),
+    QT_TRANSLATE_NOOP("vovodi::Cell", "Top right"),    QT_TRANSLATE_NOOP("vovodi::Cell", "Middle left"),
+    QT_TRANSLATE_NOOP("vovodi::Cell", "Centre"),       QT_TRANSLATE_NOOP("vovodi::Cell", "Middle right"),
+    QT_TRANSLATE_NOOP("vovodi::Cell", "Bottom left"),  QT_TRANSLATE_NOOP("vovodi::Cell", "Bottom centre"),
     QT_TRANSLATE_NOOP("vovodi::Cell", "Bottom right"),
 };
 
@@ -73,19 +73,48 @@ public:
 };
 
 // The name label reads as a button named by the label's accessible name (or
-// its text); pressing it through the screen reader asks for the name.
-class ClickLabelAccessible final : public PressableAccessible<ClickLabel> {
+// its text); pressing it through the screen reader asks for the name. Its
+// text can be read as text, letter by letter: a label that takes the focus
+// keeps its text in a document, whose changes reach the reader as text events.
+class ClickLabelAccessible final : public PressableAccessible<ClickLabel>, public QAccessibleTextInterface {
 public:
     using PressableAccessible::PressableAccessible;
 
     QString text(QAccessible::Text t) const override
     {
-        const auto* label = static_cast<const ClickLabel*>(widget());
-        if (t == QAccessible::Name && label->accessibleName().isEmpty()) {
-            return label->text();
+        if (t == QAccessible::Name && label()->accessibleName().isEmpty()) {
+            return label()->text();
         }
         return QAccessibleWidget::text(t);
     }
+
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                               : PressableAccessible::interface_cast(t);
+    }
+
+    // Read only: no caret, no selection, no places on the screen.
+    QString text(int start, int end) const override { return label()->text().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(label()->text().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override
+    {
+        *start = *end = offset;
+        return {};
+    }
+
+private:
+    const ClickLabel* label() const { return static_cast<const ClickLabel*>(widget()); }
 };
 
 QAccessibleInterface* accessibleFactory(const QString&, QObject* object)
@@ -176,12 +205,10 @@ void Cell::setCaption(const QString& caption)
     }
     caption_ = caption;
     update();
-    if (QAccessible::isActive()) {
-        QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&nameChanged);
-        QAccessibleValueChangeEvent valueChanged(this, spokenMark(this));
-        QAccessible::updateAccessibility(&valueChanged);
-    }
+    // The name carries the mark ("Top left, X"). No value change: a cell has
+    // no value interface, and the bridges would only refuse it.
+    QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
 }
 
 void Cell::setForeColor(const QColor& colour)

@@ -5,8 +5,10 @@
 
 #include <optional>
 
+#include <QPointer>
 #include <QString>
 
+class QMessageBox;
 class QWidget;
 
 namespace vovodi {
@@ -31,6 +33,9 @@ class QtDialogs final : public Dialogs {
 public:
     void showOutcome(QWidget* parent, const QString& text) override;
     std::optional<QString> askName(QWidget* parent, const QString& prompt) override;
+
+private:
+    QPointer<QMessageBox> outcomeBox_;
 };
 
 }  // namespace vovodi

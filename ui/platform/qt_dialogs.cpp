@@ -45,10 +45,20 @@ protected:
 
 void QtDialogs::showOutcome(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(app::kTitle), text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Ok)->setIcon(QIcon());  // some desktop themes put one on every button
-    box.exec();
+    // One box for the window's life, shown again for each outcome: a screen reader (Orca 48) goes on
+    // asking for the parts of a box it has read after the box is gone.
+    if (outcomeBox_ == nullptr || outcomeBox_->parentWidget() != parent) {
+        delete outcomeBox_;
+        outcomeBox_ = new QMessageBox(QMessageBox::NoIcon, QString::fromUtf8(app::kTitle), QString(),
+                                      QMessageBox::Ok, parent);
+        outcomeBox_->setTextFormat(Qt::PlainText);
+        // A message, not a text to select: as a system box, and no text events a reader cannot place.
+        outcomeBox_->setTextInteractionFlags(Qt::NoTextInteraction);
+        outcomeBox_->button(QMessageBox::Ok)
+            ->setIcon(QIcon());  // some desktop themes put one on every button
+    }
+    outcomeBox_->setText(text);
+    outcomeBox_->exec();
 }
 
 std::optional<QString> QtDialogs::askName(QWidget* parent, const QString& prompt)

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 Quiet Grid Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The voice from Qt 6.8 on: announcements, whose events carry their text.
+
+#include <QAccessible>
+#include <QPointer>
+#include <QWidget>
+
+#include "ui/main/reader_voice.hpp"
+
+namespace vovodi {
+namespace {
+
+class AnnouncementVoice final : public ReaderVoice {
+public:
+    explicit AnnouncementVoice(QWidget* parent) : source_(parent) {}
+
+    void say(const QString& text) override
+    {
+        if (text.isEmpty() || source_ == nullptr) {
+            return;
+        }
+        // Assertive: what the last command did, heard before anything older still queued.
+        QAccessibleAnnouncementEvent event(source_, text);
+        event.setPoliteness(QAccessible::AnnouncementPoliteness::Assertive);
+        QAccessible::updateAccessibility(&event);
+    }
+
+    void describedAnew(QObject* object) override
+    {
+        // A reader speaks a change of the focused control's description at once, which
+        // would repeat the board after each move; told that the focus is still where it
+        // is, a reader reads the control afresh the next time it is asked, and says nothing.
+        const auto* widget = qobject_cast<QWidget*>(object);
+        QAccessibleEvent event(object, widget != nullptr && widget->hasFocus()
+                                           ? QAccessible::Focus
+                                           : QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+
+private:
+    QPointer<QWidget> source_;
+};
+
+}  // namespace
+
+std::unique_ptr<ReaderVoice> ReaderVoice::create(QWidget* parent)
+{
+    return std::make_unique<AnnouncementVoice>(parent);
+}
+
+}  // namespace vovodi
