@@ -16,7 +16,7 @@ home=$(mktemp -d)
 export HOME="$home" XDG_CONFIG_HOME="$home" XDG_DATA_HOME="$home" XDG_CACHE_HOME="$home" XDG_RUNTIME_DIR="$home"
 # The X server takes the first free display and names it once it is ready, so
 # that runs side by side never race for one.
-Xvfb -displayfd 3 -nolisten tcp 3>"$home/display" 2>/dev/null &
+Xvfb -displayfd 3 -nolisten tcp -noreset 3>"$home/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$home/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$home/display")" && unset WAYLAND_DISPLAY

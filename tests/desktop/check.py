@@ -19,8 +19,11 @@ def until(test, what, timeout=15):
     return result or sys.exit(f"timed out waiting for {what}")
 
 
-def out(env, *cmd):
-    return sp.run(cmd, env=env, capture_output=True, text=True).stdout
+def out(env, *cmd):  # what a command printed; nothing, if it has not finished within ten seconds
+    try:
+        return sp.run(cmd, env=env, capture_output=True, text=True, timeout=10).stdout
+    except sp.TimeoutExpired:
+        return ""
 
 
 def ints(prop):  # the numbers of an X property
@@ -46,7 +49,7 @@ def session(size=None):  # a home of its own, and an X server of its own of `siz
         try:
             if size:
                 r, w = os.pipe()
-                start(procs, None, "Xvfb", "-displayfd", str(w), "-screen", "0", size + "x24", "-nolisten", "tcp",
+                start(procs, None, "Xvfb", "-displayfd", str(w), "-screen", "0", size + "x24", "-nolisten", "tcp", "-noreset",
                       pass_fds=[w])
                 os.close(w)
                 with os.fdopen(r) as display:
