@@ -19,11 +19,8 @@ def until(test, what, timeout=15):
     return result or sys.exit(f"timed out waiting for {what}")
 
 
-def out(env, *cmd):  # what a command printed; nothing, if it has not finished within ten seconds
-    try:
-        return sp.run(cmd, env=env, capture_output=True, text=True, timeout=10).stdout
-    except sp.TimeoutExpired:
-        return ""
+def out(env, *cmd):  # what a command printed; a failure, if it has not finished within ten seconds
+    return sp.run(cmd, env=env, capture_output=True, text=True, timeout=10).stdout
 
 
 def ints(prop):  # the numbers of an X property

@@ -33,28 +33,24 @@ trap 'grep -F "SPEECH OUTPUT" "$log"; kill ${game:-} 2>/dev/null; kill -KILL '$!
 # Orca 48 says "button" where 43 says "push button", and a button's
 # description apart from its name. A notice is read with its role.
 if [ "$("$python" -c 'from orca import orca_platform; print(orca_platform.version.split(".")[0])')" -ge 48 ]; then
-    button="button" described=".|"
+    button="button" && described() { echo "New Game button."; echo "$1"; }
 else
-    button="push button" described=" "
+    button="push button" && described() { echo "New Game push button $1"; }
 fi
 notice=
 [ "${VOVODI_READER_VOICE:-}" = notice ] && notice="notification "
 said=0
 # step KEY PLACES TEXT...: presses KEY (- for none), then waits, 10 s at most
-# each, for Orca to say each TEXT in turn ("|" parts one after another). Of
-# what Orca says from the key on, no utterance may name a place outside the
-# comma-ended PLACES (what the key played).
+# each, for Orca to say each TEXT in turn. Of what Orca says from the key on,
+# no utterance may name a place outside the comma-ended PLACES (what the key
+# played).
 step() {
     [ "$1" = - ] || { echo "$(wc -l <"$log") ,$2" >>"$HOME/steps" && xdotool key "$1"; }
     shift 2
-    for texts; do
-        while [ -n "$texts" ]; do
-            text=${texts%%|*}
-            [ "$text" = "$texts" ] && texts= || texts=${texts#*|}
-            at=$(timeout 10 tail -n +$((said + 1)) -f "$log" | grep -n -m1 -F "SPEECH OUTPUT: '$text'") ||
-                { echo "Orca did not say: $text"; exit 1; }
-            said=$((said + ${at%%:*}))
-        done
+    for text; do
+        at=$(timeout 10 tail -n +$((said + 1)) -f "$log" | grep -n -m1 -F "SPEECH OUTPUT: '$text'") ||
+            { echo "Orca did not say: $text"; exit 1; }
+        said=$((said + ${at%%:*}))
     done
 }
 step - - "Screen reader on."
@@ -67,8 +63,9 @@ step 2 "bottom centre,top centre," "${notice}X bottom centre. O top centre."
 # A player's pauses around reading the board: Orca 48 keeps the descriptions
 # it has spoken for up to 2 s, whatever the game says of them meanwhile.
 sleep 2.5
-step KP_Enter "top left,top centre,centre,bottom centre," \
-    "New Game $button${described}Board: O top left, O top centre, X centre, X bottom centre; 5 cells free."
+IFS='
+' && step KP_Enter "top left,top centre,centre,bottom centre," \
+    $(described "Board: O top left, O top centre, X centre, X bottom centre; 5 cells free.") && unset IFS
 step 4 "middle left,top right," "alert Vovodi." "<< You Failed >>" "OK $button."
 # OK; once the box has gone, the focus back on the game, as a window manager gives it.
 sleep 2.5
