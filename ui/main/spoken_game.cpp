@@ -106,8 +106,6 @@ SpokenGame::SpokenGame(const Game& game, QAbstractButton* boardButton, const QLa
     window_->installEventFilter(this);
 }
 
-SpokenGame::~SpokenGame() = default;
-
 void SpokenGame::tell()
 {
     told_ = turnText();

@@ -29,15 +29,11 @@ class SpokenGame : public QObject {
 public:
     // The voice's notice, where it has one, goes on `parent`.
     SpokenGame(const Game& game, QAbstractButton* boardButton, const QLabel* nameLabel, QWidget* parent);
-    ~SpokenGame() override;
 
     // After each command on the board. While the window is not active (an
     // outcome box has just closed over it) the words wait until it is again,
     // so that the reader's announcement of the window does not cut them short.
     void tell();
-    // What the last command did: "X centre. O top left.", "Top left is taken.",
-    // "X top right. Computer 0, You 1. O centre."; empty when it did nothing.
-    const QString& told() const { return told_; }
     // "Board: O top left, X centre; 7 cells free."
     QString boardText() const;
 
@@ -45,6 +41,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What the last command did: "X centre. O top left.", "Top left is taken.",
+    // "X top right. Computer 0, You 1. O centre."; empty when it did nothing.
     QString turnText() const;
 
     const Game& game_;
