@@ -16,11 +16,6 @@
 #include "ui/platform/desktop.hpp"
 #include "ui/platform/dialogs.hpp"
 
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 namespace {
 
 // --help and --version are answered before Qt starts, so they need no display.
@@ -58,28 +53,6 @@ std::optional<int> answerInformationOptions(int argc, char* argv[])
     }
     return 0;
 }
-
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-// Where there is no session bus (a plain X session, ssh -X, a kiosk), D-Bus
-// starts one the first time Qt asks for it (dbus-launch --autolaunch), and
-// that bus outlives the game, one more at every start. The game needs none, so
-// it is given an address of no transport, which D-Bus refuses at once. A
-// session's address, or a user bus at $XDG_RUNTIME_DIR/bus (which D-Bus finds
-// by itself), is used as ever: screen readers talk to the game over it.
-void keepFromStartingASessionBus()
-{
-    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
-        return;
-    }
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    struct stat bus {};
-    if (!runtime.isEmpty() && stat((runtime + "/bus").constData(), &bus) == 0 && S_ISSOCK(bus.st_mode) &&
-        bus.st_uid == getuid()) {
-        return;
-    }
-    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-}
-#endif
 
 // While the application starts, Qt's messages are held back: when no window
 // system can be reached (no display, no graphical session), Qt gives up with
@@ -125,9 +98,7 @@ int main(int argc, char* argv[])
     if (const std::optional<int> status = answerInformationOptions(argc, argv)) {
         return *status;
     }
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    keepFromStartingASessionBus();
-#endif
+    vovodi::SystemDesktop::keepFromStartingASessionBus();
     previousHandler = qInstallMessageHandler(holdStartupMessage);
     QApplication app(argc, argv);
     qInstallMessageHandler(withoutUnsentEventWarnings);

@@ -7,7 +7,8 @@
 
 namespace vovodi {
 
-// The program icon with all its rendered sizes, used by both windows.
+// The program icon with all its rendered sizes, used by both windows; each
+// size is decoded the first time it is needed.
 QIcon appIcon();
 
 }  // namespace vovodi

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 
-#include <QIcon>
 #include <QtTest>
 
 #include "fakes.hpp"

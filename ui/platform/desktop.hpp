@@ -28,8 +28,18 @@ public:
 // The real desktop: the system's user database and QDesktopServices.
 class SystemDesktop final : public Desktop {
 public:
+    // Where there is no session bus (a plain X session, ssh -X, a kiosk), D-Bus
+    // starts one the first time Qt asks for it (dbus-launch --autolaunch), and
+    // that bus outlives the game, one more at every start. The game needs none,
+    // so it is given an address of no transport, which D-Bus refuses at once
+    // (the programs it starts are not). Called before the application is
+    // made; it does nothing on Windows and macOS.
+    static void keepFromStartingASessionBus();
+
     QString userName() const override;
     QString userId() const override;
+    // The handler, and the mail program it starts, get the environment the
+    // user had: without the address the game gave itself.
     void openUrl(const QUrl& url) override;
 };
 

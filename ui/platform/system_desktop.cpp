@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QDesktopServices>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QtGlobal>
 
 #include "ui/platform/desktop.hpp"
@@ -15,6 +17,7 @@
 #else
 #include <cerrno>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 #endif
@@ -22,6 +25,11 @@
 namespace vovodi {
 
 namespace {
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+constexpr char kBusAddress[] = "DBUS_SESSION_BUS_ADDRESS";
+bool busAddressIsOurs = false;
+#endif
 
 #ifndef Q_OS_WIN
 // The effective user's login name from the user database; empty when there is
@@ -45,6 +53,25 @@ QString passwdName()
 #endif
 
 }  // namespace
+
+void SystemDesktop::keepFromStartingASessionBus()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // A session's address, or a user bus at $XDG_RUNTIME_DIR/bus (which D-Bus
+    // finds by itself), is used as ever: screen readers talk to the game over it.
+    if (!qEnvironmentVariableIsEmpty(kBusAddress)) {
+        return;
+    }
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    struct stat bus {};
+    if (!runtime.isEmpty() && stat((runtime + "/bus").constData(), &bus) == 0 && S_ISSOCK(bus.st_mode) &&
+        bus.st_uid == getuid()) {
+        return;
+    }
+    qputenv(kBusAddress, "disabled:");
+    busAddressIsOurs = true;
+#endif
+}
 
 QString SystemDesktop::userName() const
 {
@@ -79,6 +106,25 @@ QString SystemDesktop::userId() const
 
 void SystemDesktop::openUrl(const QUrl& url)
 {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // Where the game gave itself the address of no bus, the handler Qt starts
+    // on such a desktop, xdg-open, is started here with that variable removed
+    // from its environment alone. Taking it out of the game's own environment
+    // around QDesktopServices would race with any thread reading it, and would
+    // miss a launch Qt makes later (on Wayland, once the compositor grants an
+    // activation token). Without xdg-open, Qt's own way is tried.
+    if (busAddressIsOurs) {
+        QProcess handler;
+        handler.setProgram(QStringLiteral("xdg-open"));
+        handler.setArguments({QString::fromLatin1(url.toEncoded())});
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QLatin1String(kBusAddress));
+        handler.setProcessEnvironment(environment);
+        if (handler.startDetached()) {
+            return;
+        }
+    }
+#endif
     // A desktop without a mail handler just does nothing; the user is not told.
     QDesktopServices::openUrl(url);
 }
