@@ -7,8 +7,7 @@
 
 namespace vovodi {
 
-// The program icon with all its rendered sizes, used by both windows; each
-// size is decoded the first time it is needed.
+// The program icon with all its rendered sizes, used by both windows.
 QIcon appIcon();
 
 }  // namespace vovodi

@@ -5,21 +5,19 @@
 // reaching its command, the window showing the game's state; press colours,
 // let go when a box takes the mouse; the box over the final position; names as
 // plain text; the keyboard alone. And the About box: its rows, keys and
-// buttons, and the user shown readably; the program icon. The rules themselves
-// are proved on the model in game_test.
+// buttons, and the user shown readably. The rules themselves are proved on the
+// model in game_test.
 
 #include <QAction>
 #include <QBitmap>
 #include <QDialog>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
 #include <QRadioButton>
 #include <QtTest>
 
 #include "app/app_info.hpp"
 #include "fakes.hpp"
-#include "resources/app_icon.hpp"
 #include "ui/about/about_dialog.hpp"
 
 using namespace vovodi;
@@ -340,36 +338,6 @@ private slots:
             QVERIFY(row->text() == kLicence + shown && row->accessibleName() == row->text() &&
                     row->textFormat() == Qt::PlainText);
         }
-    }
-
-    // The program icon, which decodes a size only once it is asked for, gives for every request (size,
-    // shape, mode, pixel ratio, painting) what QIcon's own engine gives with every file added at once.
-    void theIconIsAllItsFiles()
-    {
-        QIcon files;
-        for (const QSize& size : appIcon().availableSizes()) {
-            files.addFile(QStringLiteral(":/icons/vovodi-%1.png").arg(size.width()), size);
-        }
-        QVERIFY(files.availableSizes() == appIcon().availableSizes() && files.availableSizes().size() == 8);
-        for (int side = 1; side <= 520; ++side) {
-            const QSize size(side, side % 3 == 0 ? side / 3 : side);  // every third one wider than high
-            const auto seen = [&](const QIcon& icon, QIcon::Mode mode) {
-                const QPixmap pixmap = icon.pixmap(size, 1 + side % 2, mode);
-                return std::tuple(pixmap.toImage(), pixmap.devicePixelRatio(), icon.actualSize(size, mode));
-            };
-            for (const auto mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
-                // A new icon each time, with none of its sizes decoded yet.
-                QVERIFY2(seen(appIcon(), mode) == seen(files, mode), qPrintable(QString::number(side)));
-            }
-        }
-        QImage mine(600, 400, QImage::Format_ARGB32_Premultiplied), theirs(mine.size(), mine.format());
-        for (auto [image, drawn] : {std::pair(&mine, appIcon()), std::pair(&theirs, files)}) {
-            image->setDevicePixelRatio(2);  // painted at twice the pixels
-            image->fill(Qt::transparent);
-            QPainter painter(image);
-            drawn.paint(&painter, QRect(20, 10, 250, 90), Qt::AlignRight, QIcon::Disabled);
-        }
-        QVERIFY(mine == theirs);
     }
 };
 

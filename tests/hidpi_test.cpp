@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include <QIcon>
 #include <QtTest>
 
 #include "fakes.hpp"

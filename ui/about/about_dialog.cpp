@@ -122,8 +122,7 @@ AboutDialog::AboutDialog(Desktop& desktop, QWidget* parent) : QDialog(parent, kW
     setFixedSize(twips(5415), twips(2055));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
-    const QIcon programIcon = appIcon();  // one for both, so that a size is decoded once
-    setWindowIcon(programIcon);
+    setWindowIcon(appIcon());
     setFont(dialogFont());
     setWindowTitle(tr("About %1").arg(QString::fromUtf8(app::kTitle)));
 
@@ -134,7 +133,7 @@ AboutDialog::AboutDialog(Desktop& desktop, QWidget* parent) : QDialog(parent, kW
     place(icon, 360, 240, 720, 705);
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     icon->setScaledContents(false);
-    icon->setPixmap(programIcon.pixmap(QSize(48, 48)));
+    icon->setPixmap(appIcon().pixmap(QSize(48, 48)));
     icon->setAccessibleName(tr("%1 icon").arg(QString::fromUtf8(app::kTitle)));
 
     auto* ok = new QPushButton(tr("OK"), this);
