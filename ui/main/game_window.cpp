@@ -221,8 +221,8 @@ void GameWindow::buildCommands()
     restartAllAction_ =
         addCommand(tr("&Restart All"), "restartAllAction", &GameWindow::restartAll, restartAllButton_);
     editMenu->addSeparator();
-    computerOpensAction_ = addCommand(tr("&Start by Computer"), "computerOpensAction",
-                                      &GameWindow::computerOpens, computerButton_);
+    computerOpensAction_ = addCommand(tr("&Start by Computer"), "computerOpensAction", &GameWindow::computerOpens,
+                                      computerButton_);
     helpAction_ = addCommand(tr("&Help by Computer"), "helpAction", &GameWindow::help, helpButton_);
 
     QMenu* levelMenu = menuBar()->addMenu(tr("&Difficulty"));
@@ -236,14 +236,13 @@ void GameWindow::buildCommands()
         // Selecting the option reports its click, which makes the change; the
         // item already checked selects the option already selected, which
         // changes nothing.
-        connect(item, &QAction::triggered, levelOptions_[slot(d)],
-                [option = levelOptions_[slot(d)]] { option->setChecked(true); });
+        connect(item, &QAction::triggered, levelOptions_[slot(d)], [option = levelOptions_[slot(d)]] {
+            option->setChecked(true);
+        });
         levelItems_[slot(d)] = item;
     }
 
-    menuBar()
-        ->addAction(tr("&About"), this, &GameWindow::showAbout)
-        ->setObjectName(QStringLiteral("aboutAction"));
+    menuBar()->addAction(tr("&About"), this, &GameWindow::showAbout)->setObjectName(QStringLiteral("aboutAction"));
 }
 
 void GameWindow::closeEvent(QCloseEvent* event)

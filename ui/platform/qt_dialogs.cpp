@@ -54,8 +54,8 @@ void QtDialogs::showOutcome(QWidget* parent, const QString& text)
         outcomeBox_->setTextFormat(Qt::PlainText);
         // A message, not a text to select: as a system box, and no text events a reader cannot place.
         outcomeBox_->setTextInteractionFlags(Qt::NoTextInteraction);
-        outcomeBox_->button(QMessageBox::Ok)
-            ->setIcon(QIcon());  // some desktop themes put one on every button
+        // Some desktop themes put an icon on every button.
+        outcomeBox_->button(QMessageBox::Ok)->setIcon(QIcon());
     }
     outcomeBox_->setText(text);
     outcomeBox_->exec();
