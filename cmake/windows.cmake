@@ -18,7 +18,7 @@ install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets
     RUNTIME DESTINATION . COMPONENT ${VOVODI_WIN_COMPONENT})
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
     DESTINATION platforms COMPONENT ${VOVODI_WIN_COMPONENT})
-install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
+install(FILES $<TARGET_FILE:Qt6::QModernWindowsStylePlugin>
     DESTINATION styles COMPONENT ${VOVODI_WIN_COMPONENT})
 
 # The compiler's own runtime, which Qt's DLLs and Vovodi.exe load.
