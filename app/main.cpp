@@ -15,6 +15,7 @@
 #include "ui/main/game_window.hpp"
 #include "ui/platform/desktop.hpp"
 #include "ui/platform/dialogs.hpp"
+#include "ui/platform/fonts.hpp"
 
 namespace {
 
@@ -99,6 +100,7 @@ int main(int argc, char* argv[])
         return *status;
     }
     vovodi::SystemDesktop::keepFromStartingASessionBus();
+    vovodi::chooseFontDatabase();
     previousHandler = qInstallMessageHandler(holdStartupMessage);
     QApplication app(argc, argv);
     qInstallMessageHandler(withoutUnsentEventWarnings);

@@ -32,13 +32,18 @@ public:
 
     void describedAnew(QObject* object) override
     {
-        // A reader speaks a change of the focused control's description at once, which
-        // would repeat the board after each move; told that the focus is still where it
-        // is, a reader reads the control afresh the next time it is asked, and says nothing.
+        // An AT-SPI reader (Orca 48) speaks a change of the focused control's description
+        // at once, which would repeat the board after each move; told that the focus is
+        // still where it is, it reads the control afresh the next time it is asked, and
+        // says nothing. UI Automation readers ask for a description each time, and would
+        // read the focused control again on a focus event: they are told of the change.
+#ifdef Q_OS_WIN
+        const bool focusAgain = false;
+#else
         const auto* widget = qobject_cast<QWidget*>(object);
-        QAccessibleEvent event(object, widget != nullptr && widget->hasFocus()
-                                           ? QAccessible::Focus
-                                           : QAccessible::DescriptionChanged);
+        const bool focusAgain = widget != nullptr && widget->hasFocus();
+#endif
+        QAccessibleEvent event(object, focusAgain ? QAccessible::Focus : QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&event);
     }
 

@@ -57,6 +57,15 @@ void ensureFonts(const QString& folder)
     }
 }
 
+void chooseFontDatabase()
+{
+#ifdef Q_OS_WIN
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=gdi");
+    }
+#endif
+}
+
 QFont formFont()
 {
     ensureFonts();

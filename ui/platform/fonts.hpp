@@ -16,6 +16,12 @@ namespace vovodi {
 // it first with an empty folder.
 void ensureFonts(const QString& folder = QStringLiteral("/usr/share/wine/fonts"));
 
+// Called before the application starts. Qt's Windows platform reads the
+// system's fonts through DirectWrite from Qt 6.8 on, which knows no bitmap
+// faces, and the controls' MS Sans Serif is one: unless the user has chosen a
+// platform, GDI's fonts are read, as before.
+void chooseFontDatabase();
+
 // The font of the windows' controls: MS Sans Serif, 8.25 pt. That face is a
 // bitmap drawn at one size only, so where the screen is not at 96 dpi and a
 // scale of 1 it gives way to Tahoma, the scalable face of the same metrics;
