@@ -16,6 +16,9 @@ set(VOVODI_WIN_COMPONENT windows)
 install(TARGETS vovodi RUNTIME DESTINATION . COMPONENT ${VOVODI_WIN_COMPONENT})
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets
     RUNTIME DESTINATION . COMPONENT ${VOVODI_WIN_COMPONENT})
+# Qt 6.8 no longer brings in its plugins' CMake packages with their modules.
+find_package(Qt6QWindowsIntegrationPlugin REQUIRED CONFIG PATHS ${Qt6Gui_DIR} NO_DEFAULT_PATH)
+find_package(Qt6QModernWindowsStylePlugin REQUIRED CONFIG PATHS ${Qt6Widgets_DIR} NO_DEFAULT_PATH)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
     DESTINATION platforms COMPONENT ${VOVODI_WIN_COMPONENT})
 install(FILES $<TARGET_FILE:Qt6::QModernWindowsStylePlugin>
