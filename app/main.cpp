@@ -100,7 +100,7 @@ int main(int argc, char* argv[])
         return *status;
     }
     vovodi::SystemDesktop::keepFromStartingASessionBus();
-    vovodi::chooseFontDatabase();
+    vovodi::chooseWindowsLook();
     previousHandler = qInstallMessageHandler(holdStartupMessage);
     QApplication app(argc, argv);
     qInstallMessageHandler(withoutUnsentEventWarnings);

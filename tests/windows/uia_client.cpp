@@ -36,17 +36,14 @@ BOOL CALLBACK findQtWindow(HWND window, LPARAM)
     return game ? FALSE : TRUE;
 }
 
-// Reads on from where the last call stopped, to the last whole line: the texts
-// of the notifications, " | " between them, and the count of focus changes.
-void readOn(std::ifstream& log, std::string& notified, int& focusChanges)
+// Reads the log on from `read` bytes to its last whole line: the texts of the
+// notifications, " | " between them, and the count of focus changes.
+void readOn(const char* path, std::streamoff& read, std::string& notified, int& focusChanges)
 {
     const std::string focusChanged = ", " + std::to_string(UIA_AutomationFocusChangedEventId) + ")";
-    for (std::string line; std::getline(log, line);) {
-        if (log.eof()) {  // still being written
-            log.clear();
-            log.seekg(-static_cast<std::streamoff>(line.size()), std::ios::cur);
-            break;
-        }
+    std::ifstream log(path, std::ios::binary);
+    log.seekg(read);
+    for (std::string line; std::getline(log, line) && !log.eof(); read += std::streamoff(line.size()) + 1) {
         if (const auto at = line.find("UiaRaiseNotificationEvent"); at != std::string::npos) {
             const auto open = line.find("L\"", at) + 2;
             notified += (notified.empty() ? "" : " | ") + line.substr(open, line.find('"', open) - open);
@@ -54,7 +51,6 @@ void readOn(std::ifstream& log, std::string& notified, int& focusChanges)
         focusChanges += line.find("UiaRaiseAutomationEvent") != std::string::npos &&
                         line.find(focusChanged) != std::string::npos;
     }
-    log.clear();
 }
 
 }  // namespace
@@ -80,10 +76,10 @@ int main(int argc, char** argv)
     std::printf("UI Automation names the game's window \"%ls\"\n", name);
     SetForegroundWindow(gameWindow);
     Sleep(500);
-    std::ifstream log(argv[1]);
+    std::streamoff read = 0;
     std::string notified;
     int focusChanges = 0, faults = 0;
-    readOn(log, notified, focusChanges);  // what came before the first key
+    readOn(argv[1], read, notified, focusChanges);  // what came before the first key
     for (int i = 2; i < argc; i += 2) {
         const std::string key = argv[i], expected = argv[i + 1] == std::string("-") ? "" : argv[i + 1];
         INPUT input[2] = {};
@@ -95,10 +91,10 @@ int main(int argc, char** argv)
         focusChanges = 0;
         for (int waited = 0; waited < (expected.empty() ? 1000 : 10000) && notified.empty(); waited += 50) {
             Sleep(50);
-            readOn(log, notified, focusChanges);
+            readOn(argv[1], read, notified, focusChanges);
         }
         Sleep(500);
-        readOn(log, notified, focusChanges);
+        readOn(argv[1], read, notified, focusChanges);
         const bool right = notified == expected && (expected.empty() || key == "Return" || focusChanges == 0);
         std::printf("%s: key %s, notified \"%s\", %d focus changes\n", right ? "ok" : "FAIL", key.c_str(),
                     notified.c_str(), focusChanges);

@@ -57,11 +57,15 @@ void ensureFonts(const QString& folder)
     }
 }
 
-void chooseFontDatabase()
+void chooseWindowsLook()
 {
 #ifdef Q_OS_WIN
+    // A -platform or -style on the command line still wins over these.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "windows:fontengine=gdi");
+    }
+    if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE")) {
+        qputenv("QT_STYLE_OVERRIDE", "windowsvista");
     }
 #endif
 }

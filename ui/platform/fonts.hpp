@@ -16,11 +16,13 @@ namespace vovodi {
 // it first with an empty folder.
 void ensureFonts(const QString& folder = QStringLiteral("/usr/share/wine/fonts"));
 
-// Called before the application starts. Qt's Windows platform reads the
-// system's fonts through DirectWrite from Qt 6.8 on, which knows no bitmap
-// faces, and the controls' MS Sans Serif is one: unless the user has chosen a
-// platform, GDI's fonts are read, as before.
-void chooseFontDatabase();
+// Called before the application starts. On Windows, unless the user has
+// chosen otherwise, the look the windows were measured in: GDI's fonts (from
+// Qt 6.8 on, Qt reads them through DirectWrite, which knows no bitmap faces,
+// and the controls' MS Sans Serif is one) and the windowsvista style (Qt 6.8
+// chooses its windows11 style on Windows 11, whose taller menu bar moves the
+// board and lengthens the window).
+void chooseWindowsLook();
 
 // The font of the windows' controls: MS Sans Serif, 8.25 pt. That face is a
 // bitmap drawn at one size only, so where the screen is not at 96 dpi and a
