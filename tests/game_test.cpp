@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The rules: the computer's move on worked boards, exhaustive game-tree
-// searches, properties over all 3^9 boards, and a session's turn flow, told
-// as stories and under long random runs of every command.
+// searches, properties over all 3^9 boards, and a session's turn flow under
+// long random runs of every command, moves off the board among them.
 
 #include <algorithm>
 #include <array>
@@ -25,18 +25,15 @@ namespace {
 Board board(std::string_view cells)
 {
     Board b{};
-    std::transform(cells.begin(), cells.end(), b.begin(), [](char c) {
-        return c == 'X' ? Mark::X : c == 'O' ? Mark::O : Mark::None;
-    });
+    std::transform(cells.begin(), cells.end(), b.begin(),
+                   [](char c) { return Mark(std::string_view(".XO").find(c)); });
     return b;
 }
 
 std::string text(const Board& b)
 {
     std::string s;
-    for (Mark m : b) {
-        s += m == Mark::X ? 'X' : m == Mark::O ? 'O' : '.';
-    }
+    std::transform(b.begin(), b.end(), std::back_inserter(s), [](Mark m) { return ".XO"[int(m)]; });
     return s;
 }
 
@@ -54,6 +51,7 @@ TEST(ComputerCell, WorkedBoardsAtEveryLevel)
         {"....O...X", {0, 0, 0, 0}},  // No Win has no rule for it
         {"OX.XO...X", {2, 2, 2, 6}}, {"XOXXOOOXX", {-1, -1, -1, -1}},
         {"XOXXO.O.O", {5, 7, 7, 7}},  // Easy's scan ends on 5, then 7
+        {"X.O.O.X.X", {1, 7, 7, 7}},  // and takes the top edge before the left
     };
     for (const auto& [cells, expected] : boards) {
         for (std::size_t l = 0; l < kDifficulties.size(); ++l) {
@@ -158,24 +156,6 @@ struct Session : Game::Announcer {
     }
 };
 
-TEST(Game, AWonGameIsShownThenScoredThenCleared)
-{
-    Session s;
-    s.game.setLevel(Difficulty::Hard);
-    for (int cell : {0, 8, 6, 3, 1, 2}) {  // the player's left column, then the computer's diagonal
-        s.game.playCell(cell);
-    }
-    EXPECT_EQ(s.seen, (std::vector<std::string>{"won X.OXO.XOX 0:0", "lost OXX.O...O 1:0"}));
-    EXPECT_EQ(s.state(), "......... 1:1 may open");
-    // A full board is no one's: it stays, and every move on it is ignored.
-    s.game.restartAll();
-    for (int cell : {4, 8, 1, 3, 6, -1, 9, 0}) {
-        s.game.playCell(cell);
-    }
-    EXPECT_EQ(s.state(), "OXOXXOXOX 0:0");
-    EXPECT_EQ(s.seen.size(), 2U);
-}
-
 #ifndef VOVODI_SOAK_COMMANDS
 #define VOVODI_SOAK_COMMANDS 100000  // the soak target game_soak runs ten million
 #endif
@@ -190,7 +170,7 @@ TEST(Game, RandomCommandsKeepTheRules)
         const std::array<std::function<void()>, 6> commands{
             [&] { c.game.help(); },       [&] { c.game.computerOpens(); },
             [&] { c.game.restartAll(); }, [&] { c.game.setLevel(kDifficulties[rng() % 4]); },
-            [&] { c.game.newGame(); },    [&] { c.game.playCell(static_cast<int>(rng() % 9)); }};
+            [&] { c.game.newGame(); },    [&] { c.game.playCell(static_cast<int>(rng() % 11) - 1); }};
         for (long n = 0; n < VOVODI_SOAK_COMMANDS / 4; ++n) {
             const auto before = std::pair{c.game.playerScore(), c.game.computerScore()};
             const Difficulty level = c.game.level();

@@ -8,7 +8,7 @@
 // AddNotificationEventHandler is a stub), so they are read from the game's Wine
 // log (debug channel "uiautomation"), which grows as the game runs:
 //
-//   uia_client LOG KEY TEXT [KEY TEXT]...
+//   uia_client LOG TITLE KEY TEXT [KEY TEXT]...
 //
 // KEY is a character or "Return". After each key the notifications raised must
 // read TEXT, the first within 10 s and no second within half a second ("-":
@@ -23,24 +23,10 @@
 
 namespace {
 
-HWND gameWindow = nullptr;
-
-BOOL CALLBACK findQtWindow(HWND window, LPARAM)
-{
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    const std::wstring className = name;
-    const bool game =
-        IsWindowVisible(window) && className.starts_with(L"Qt") && className.ends_with(L"QWindowIcon");
-    gameWindow = game ? window : nullptr;
-    return game ? FALSE : TRUE;
-}
-
 // Reads the log on from `read` bytes to its last whole line: the texts of the
 // notifications, " | " between them, and the count of focus changes.
 void readOn(const char* path, std::streamoff& read, std::string& notified, int& focusChanges)
 {
-    const std::string focusChanged = ", " + std::to_string(UIA_AutomationFocusChangedEventId) + ")";
     std::ifstream log(path, std::ios::binary);
     log.seekg(read);
     for (std::string line; std::getline(log, line) && !log.eof(); read += std::streamoff(line.size()) + 1) {
@@ -49,7 +35,7 @@ void readOn(const char* path, std::streamoff& read, std::string& notified, int& 
             notified += (notified.empty() ? "" : " | ") + line.substr(open, line.find('"', open) - open);
         }
         focusChanges += line.find("UiaRaiseAutomationEvent") != std::string::npos &&
-                        line.find(focusChanged) != std::string::npos;
+                        line.ends_with(", " + std::to_string(UIA_AutomationFocusChangedEventId) + ")");
     }
 }
 
@@ -60,30 +46,30 @@ int main(int argc, char** argv)
     IUIAutomation* automation = nullptr;
     IUIAutomationElement* element = nullptr;
     BSTR name = nullptr;
+    HWND game = nullptr;
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     CoCreateInstance(CLSID_CUIAutomation, nullptr, CLSCTX_INPROC_SERVER, IID_IUIAutomation,
                      reinterpret_cast<void**>(&automation));
-    for (int tries = 0; automation != nullptr && gameWindow == nullptr && tries < 300; ++tries) {
+    for (int tries = 0; argc > 2 && game == nullptr && tries < 300; ++tries) {
         Sleep(100);
-        EnumWindows(findQtWindow, 0);
+        game = FindWindowA(nullptr, argv[2]);
     }
-    if (argc < 4 || argc % 2 != 0 || gameWindow == nullptr ||
-        FAILED(automation->ElementFromHandle(gameWindow, &element)) ||
-        FAILED(element->get_CurrentName(&name))) {
-        std::fprintf(stderr, "no game window through UI Automation (usage: uia_client LOG KEY TEXT...)\n");
+    if (argc % 2 != 1 || game == nullptr || automation == nullptr ||
+        FAILED(automation->ElementFromHandle(game, &element)) || FAILED(element->get_CurrentName(&name))) {
+        std::fprintf(stderr,
+                     "no game window through UI Automation (usage: uia_client LOG TITLE KEY TEXT...)\n");
         return 2;
     }
     std::printf("UI Automation names the game's window \"%ls\"\n", name);
-    SetForegroundWindow(gameWindow);
+    SetForegroundWindow(game);
     Sleep(500);
     std::streamoff read = 0;
     std::string notified;
     int focusChanges = 0, faults = 0;
     readOn(argv[1], read, notified, focusChanges);  // what came before the first key
-    for (int i = 2; i < argc; i += 2) {
+    for (int i = 3; i < argc; i += 2) {
         const std::string key = argv[i], expected = argv[i + 1] == std::string("-") ? "" : argv[i + 1];
-        INPUT input[2] = {};
-        input[0].type = input[1].type = INPUT_KEYBOARD;
+        INPUT input[2] = {{INPUT_KEYBOARD}, {INPUT_KEYBOARD}};
         input[0].ki.wVk = input[1].ki.wVk = key == "Return" ? VK_RETURN : LOBYTE(VkKeyScanA(key[0]));
         input[1].ki.dwFlags = KEYEVENTF_KEYUP;
         SendInput(2, input, sizeof(INPUT));

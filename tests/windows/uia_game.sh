@@ -12,7 +12,8 @@ log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" sh -c '
     WINEDEBUG=-all,fixme+uiautomation,trace+uiautomation wine "$1" 2>"$3" & game=$!
-    WINEDEBUG=-all wine "$2" "Z:$(echo "$3" | tr / \\\\)" \
+    title=$(timeout 60 xdotool search --sync --onlyvisible --name "^Zuzozu Ruvar" getwindowname)
+    WINEDEBUG=-all wine "$2" "Z:$(echo "$3" | tr / \\\\)" "$title" \
         5 "X centre. O top left." \
         7 "Top left is taken." \
         2 "X bottom centre. O top centre." \
