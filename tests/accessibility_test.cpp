@@ -89,8 +89,8 @@ private slots:
         w.show();
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QLabel* playerScore = part<QLabel>(w, "playerScoreLabel");
-        QCOMPARE(accessible(playerScore)->text(QAccessible::Name), QStringLiteral("Your score 0"));
+        QCOMPARE(accessible(part(w, "playerScoreLabel"))->text(QAccessible::Name),
+                 QStringLiteral("Your score 0"));
         part<QRadioButton>(w, "levelOption3")->click();  // Hard
         win.dialogs.nextName = QStringLiteral("Ann");
         press(part(w, "nameLabel"));

@@ -6,19 +6,15 @@
 // The game window with its boxes and desktop faked, and how the window tests
 // and benchmarks find its controls and read its board.
 
-#include <algorithm>
 #include <functional>
 #include <optional>
 #include <vector>
-
-#include <QImage>
 
 #include "ui/main/colours.hpp"
 #include "ui/main/game_window.hpp"
 #include "ui/main/widgets.hpp"
 #include "ui/platform/desktop.hpp"
 #include "ui/platform/dialogs.hpp"
-#include "ui/shared/palette.hpp"
 
 namespace vovodi::testing {
 
@@ -63,22 +59,6 @@ template <typename T = QWidget> T* part(const QObject& parent, const QString& na
         qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
     }
     return found;
-}
-
-// Where two images of the same size differ, and the greatest contrast between their pixels there.
-inline std::pair<QRect, double> difference(const QImage& a, const QImage& b)
-{
-    QRect box;
-    double contrast = 1;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            if (a.pixel(x, y) != b.pixel(x, y)) {
-                box |= QRect(x, y, 1, 1);
-                contrast = std::max(contrast, contrastRatio(a.pixel(x, y), b.pixel(x, y)));
-            }
-        }
-    }
-    return {box, contrast};
 }
 
 inline Cell* cell(const GameWindow& w, int i)
