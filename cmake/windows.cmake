@@ -63,6 +63,7 @@ Qt6Widgets.dll and the plugins in platforms\\ and styles\\), (C) The Qt Company
 Ltd. and other contributors, under the GNU Lesser General Public License
 version 3 (Qt-LGPL-3.0.txt, which builds on the GNU GPL version 3 in
 COPYING.txt). You may replace these DLLs with your own build of Qt ${Qt6_VERSION}.
+Qt-third-party.txt lists the third-party code inside Qt's DLLs and its licences.
 
 The DLLs were built unchanged from ${VOVODI_QT_SOURCE},
 cross-compiled with MinGW-w64 as scripts/windows in Vovodi's source shows,
@@ -79,6 +80,13 @@ packages.
 ")
 install(FILES ${licence_dir}/COPYING.txt ${licence_dir}/Qt-LGPL-3.0.txt ${licence_dir}/Qt-source.txt
     DESTINATION . COMPONENT ${VOVODI_WIN_COMPONENT})
+# The third-party code inside Qt's DLLs and its licences, which scripts/windows
+# writes from Qt's source into the Qt it builds.
+set(qt_notices ${QT6_INSTALL_PREFIX}/vovodi-qt-third-party.txt)
+if(NOT EXISTS ${qt_notices})
+    message(FATAL_ERROR "${qt_notices} is missing: build Qt for Windows with scripts/windows")
+endif()
+install(FILES ${qt_notices} RENAME Qt-third-party.txt DESTINATION . COMPONENT ${VOVODI_WIN_COMPONENT})
 
 # Read by cpack from CPackConfig.cmake; cmake/windows_cpack.cmake turns them
 # into the settings of the ZIP and NSIS generators.
