@@ -3,15 +3,14 @@
 
 // A UI Automation client for the game under Wine: it asks UI Automation for the
 // game's window by its title, as Narrator or NVDA would (Qt's bridge stays
-// silent until a client has), prints the name UI Automation gives it, then
-// presses each key ("Return" or a character) and, before each, writes "key K"
+// silent until a client has) and for the name it gives the window, then
+// presses each key (a character, or Return) and, before each, writes "key K"
 // on a line of its own to LOG, the game's Wine log, for tests/windows/uia_game.sh
 // to read what the game raised after it:
 //
 //   uia_client LOG TITLE KEY...
 
 #include <cstdio>
-#include <string>
 #include <uiautomationclient.h>
 
 int main(int argc, char** argv)
@@ -31,17 +30,15 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no game window through UI Automation (usage: uia_client LOG TITLE KEY...)\n");
         return 2;
     }
-    std::printf("UI Automation names the game's window \"%ls\"\n", name);
     SetForegroundWindow(game);
     for (int i = 3; i < argc; ++i) {
         Sleep(i == 3 ? 500 : 1500);  // for what the key before brought
-        const std::string key = argv[i];
         FILE* log = std::fopen(argv[1], "ab");
-        std::fprintf(log, "key %s\n", key.c_str());
+        std::fprintf(log, "key %s\n", argv[i]);
         std::fclose(log);
         INPUT input[2] = {};
         input[0].type = input[1].type = INPUT_KEYBOARD;
-        input[0].ki.wVk = input[1].ki.wVk = key == "Return" ? VK_RETURN : LOBYTE(VkKeyScanA(key[0]));
+        input[0].ki.wVk = input[1].ki.wVk = argv[i][1] != '\0' ? VK_RETURN : LOBYTE(VkKeyScanA(argv[i][0]));
         input[1].ki.dwFlags = KEYEVENTF_KEYUP;
         SendInput(2, input, sizeof(INPUT));
     }

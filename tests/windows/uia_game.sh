@@ -17,7 +17,9 @@ expected='5|X centre. O top left.|0
 Return|X middle left. O top right. Computer 1, You 0.|2'
 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" sh -c '
     WINEDEBUG=-all,fixme+uiautomation,trace+uiautomation wine "$1" 2>>"$3" & game=$!
-    title=$(timeout 60 xdotool search --sync --onlyvisible --name "^Zuzozu Ruvar" getwindowname)
+    for _ in $(seq 300); do  # again and again: a window of Wine'"'"'s vanishing mid-search ends it
+        title=$(xdotool search --onlyvisible --name "^Zuzozu Ruvar" getwindowname 2>/dev/null) && break; sleep 0.2
+    done
     WINEDEBUG=-all wine "$2" "Z:$(echo "$3" | tr / \\\\)" "$title" $4; status=$?
     kill $game; wait $game 2>/dev/null
     exit $status' sh "$1" "$2" "$log" "$(echo "$expected" | cut -d'|' -f1)"
