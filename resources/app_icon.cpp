@@ -7,14 +7,18 @@
 
 namespace vovodi {
 
-QIcon appIcon()
+QIcon appIcon(int largest)
 {
-    // Every rendered size, so that each place the icon is shown (title bar,
-    // task bar, Alt+Tab, HiDPI screens) gets a sharp one instead of a scaled one.
+    // Each rendered size, so that each place the icon is shown at one of them
+    // (title bar, task bar, Alt+Tab, About, HiDPI screens) gets a sharp one
+    // instead of a scaled one.
     static constexpr int sizes[] = {VOVODI_ICON_SIZES};
     QIcon icon;
-    for (const int size : sizes)
-        icon.addFile(QStringLiteral(":/icons/vovodi-%1.png").arg(size), QSize(size, size));
+    for (const int size : sizes) {
+        if (size <= largest) {
+            icon.addFile(QStringLiteral(":/icons/vovodi-%1.png").arg(size), QSize(size, size));
+        }
+    }
     return icon;
 }
 

@@ -3,11 +3,14 @@
 
 #pragma once
 
+#include <limits>
+
 #include <QIcon>
 
 namespace vovodi {
 
-// The program icon with all its rendered sizes, used by both windows.
-QIcon appIcon();
+// The program icon with its rendered sizes up to `largest` pixels, all of them
+// by default. Each size is decoded as it is added.
+QIcon appIcon(int largest = std::numeric_limits<int>::max());
 
 }  // namespace vovodi
