@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
+#include <QTextLayout>
 
 namespace vovodi {
 namespace {
@@ -74,8 +75,8 @@ public:
 
 // The name label reads as a button named by the label's accessible name (or
 // its text); pressing it through the screen reader asks for the name. Its
-// text can be read as text, letter by letter: a label that takes the focus
-// keeps its text in a document, whose changes reach the reader as text events.
+// text can be read as text, letter by letter, and its changes reach the
+// reader as text events (ClickLabel::setText).
 class ClickLabelAccessible final : public PressableAccessible<ClickLabel>, public QAccessibleTextInterface {
 public:
     using PressableAccessible::PressableAccessible;
@@ -349,17 +350,131 @@ void ColourButton::mouseReleaseEvent(QMouseEvent* event)
     QPushButton::mouseReleaseEvent(event);
 }
 
-ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(parent)
 {
     installAccessibleFactory();
     setFocusPolicy(Qt::TabFocus);
+    setText(text);
+}
+
+void ClickLabel::setText(const QString& text)
+{
+    const QString old = QLabel::text();
+    if (text == old) {
+        return;
+    }
+    const bool hadDocument = std::exchange(documented_, needsDocument(text));
+    if (documented_) {
+        QLabel::setText(text);
+    } else {
+        // QLabel makes its document as the text is set if the label takes the
+        // focus at that moment, and drops the one it has if not.
+        setFocusPolicy(Qt::NoFocus);
+        QLabel::setText(text);
+        setFocusPolicy(Qt::TabFocus);
+    }
+    // A document tells of its own text once it holds it (as it is first drawn
+    // or measured); a new one starts empty.
+    if (!documented_) {
+        tellReader(old, text);
+    } else if (!hadDocument) {
+        tellReader(old, {});
+    }
+}
+
+bool ClickLabel::needsDocument(const QString& text)
+{
+    const QList<uint> characters = text.toUcs4();
+    return std::any_of(characters.cbegin(), characters.cend(), [](uint c) {
+        switch (QChar::category(c)) {
+        case QChar::Other_Control:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            return true;
+        default:
+            break;
+        }
+        switch (QChar::direction(c)) {
+        case QChar::DirL:
+        case QChar::DirEN:
+        case QChar::DirES:
+        case QChar::DirET:
+        case QChar::DirCS:
+        case QChar::DirNSM:
+        case QChar::DirBN:
+        case QChar::DirWS:
+        case QChar::DirON:
+            // QTextDocument's object and frame marks
+            return c == QChar::ObjectReplacementCharacter || c == 0xfdd0 || c == 0xfdd1;
+        default:
+            return true;  // right to left, Arabic numbers, or embeddings and isolates
+        }
+    });
+}
+
+void ClickLabel::tellReader(const QString& old, const QString& text)
+{
+    if (!QAccessible::isActive() || old == text) {
+        return;
+    }
+    if (old.isEmpty()) {
+        QAccessibleTextInsertEvent inserted(this, 0, text);
+        QAccessible::updateAccessibility(&inserted);
+    } else if (text.isEmpty()) {
+        QAccessibleTextRemoveEvent removed(this, 0, old);
+        QAccessible::updateAccessibility(&removed);
+    } else {
+        QAccessibleTextUpdateEvent updated(this, 0, old, text);
+        QAccessible::updateAccessibility(&updated);
+    }
+}
+
+bool ClickLabel::event(QEvent* event)
+{
+    // QLabel makes its document on Polish, and does nothing else then; a text
+    // that needs one has it already.
+    return event->type() == QEvent::Polish ? QFrame::event(event) : QLabel::event(event);
+}
+
+void ClickLabel::focusInEvent(QFocusEvent* event)
+{
+    // QLabel makes its document as it takes the focus, to pass the event on.
+    if (documented_) {
+        QLabel::focusInEvent(event);
+    } else {
+        QFrame::focusInEvent(event);
+    }
 }
 
 void ClickLabel::paintEvent(QPaintEvent* event)
 {
-    QLabel::paintEvent(event);
+    if (documented_) {
+        QLabel::paintEvent(event);
+    }
+    QPainter p(this);
+    if (!documented_) {
+        // As QLabel draws a line of text, left to right; one wider than the
+        // label starts at its left edge, as in a document.
+        const QString& line = text();
+        const QRect r = contentsRect();
+        QTextLayout layout(line, font(), this);
+        QTextOption noWrap;
+        noWrap.setWrapMode(QTextOption::ManualWrap);
+        layout.setTextOption(noWrap);
+        layout.beginLayout();
+        QTextLine laidOut = layout.createLine();
+        laidOut.setLineWidth(r.width());
+        const bool fits = laidOut.naturalTextWidth() <= r.width();
+        layout.endLayout();
+        const Qt::Alignment across = fits ? alignment() & Qt::AlignHorizontal_Mask : Qt::AlignLeft;
+        QStyleOption option;
+        option.initFrom(this);
+        drawFrame(&p);
+        style()->drawItemText(&p, r,
+                              int(across | (alignment() & Qt::AlignVertical_Mask)) | Qt::TextForceLeftToRight,
+                              option.palette, isEnabled(), line, foregroundRole());
+    }
     if (hasFocus()) {
-        QPainter p(this);
         p.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
         p.drawRect(rect().adjusted(1, 1, -2, -2));
     }

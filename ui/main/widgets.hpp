@@ -94,22 +94,39 @@ private:
 // A label that reports a click: a left press released over it, or Return,
 // Enter or Space while it has the focus, which it takes from the Tab key
 // (not from the mouse) and shows with a dotted frame. A screen reader sees
-// a button it can press.
+// a button it can press, and reads its text as text.
+//
+// QLabel keeps the text of a label that takes the focus in a text document,
+// which cost the window's start-up five million instructions (an empty
+// document loads a font of its own). This one keeps a document only for a
+// text with tabs, line breaks or right-to-left letters, which it lays out as
+// before; a line of left-to-right text it draws as the document did, and
+// tells a screen reader of its changes itself. Set the text through
+// ClickLabel, not QLabel.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickLabel(const QString& text = {}, QWidget* parent = nullptr);
 
+    void setText(const QString& text);
+
 signals:
     void clicked();
 
 protected:
+    bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    static bool needsDocument(const QString& text);
+    // Tells a screen reader that the text `old` became `text`.
+    void tellReader(const QString& old, const QString& text);
+
+    bool documented_ = false;  // QLabel keeps the text in a document
     bool leftDown_ = false;
 };
 
