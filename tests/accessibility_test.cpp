@@ -29,13 +29,17 @@ QAccessibleInterface* accessible(QObject* o)
     return QAccessible::queryAccessibleInterface(o);
 }
 
-// What a reader finds walking down from `i`, one "Role Name" a line; what it is told not to show, it skips.
+// What a reader finds walking down from `i`, one "Role Name|Description|Actions" a line; what it is told not
+// to show, it skips.
 QString walk(QAccessibleInterface* i)
 {
     QString seen;
     if (!i->state().invisible) {
         QDebug(&seen) << i->role();
-        seen = seen.remove("QAccessible::").trimmed() + u' ' + i->text(QAccessible::Name) + u'\n';
+        const QStringList actions =
+            i->actionInterface() ? i->actionInterface()->actionNames() : QStringList();
+        seen = seen.remove("QAccessible::").trimmed() + u' ' + i->text(QAccessible::Name) + u'|' +
+               i->text(QAccessible::Description) + u'|' + actions.join(u',') + u'\n';
         for (int c = 0; c < i->childCount(); ++c) {
             seen += i->child(c) ? walk(i->child(c)) : QString();
         }
@@ -70,9 +74,10 @@ private slots:
         const bool bridge = qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
         QTRY_VERIFY(!bridge || QAccessible::isActive());
         static QString heard;
-        static int events = 0;  // none at all, where accessibility is inactive
+        static int events = 0, cellNames = 0;  // none at all, where accessibility is inactive
         const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
             ++events;
+            cellNames += e->type() == QAccessible::NameChanged && qobject_cast<Cell*>(e->object());
 #ifdef VOVODI_READER_VOICE_announcement
             if (e->type() == QAccessible::Announcement) {
                 heard += static_cast<QAccessibleAnnouncementEvent*>(e)->message() + u'|';
@@ -97,23 +102,25 @@ private slots:
         for (int cell : {0, 8, 6, 3}) {  // pressed by the reader: the left column, and the next game opens
             press(testing::cell(w, cell));
         }
-        // Each cell a button named by its place and mark; each score with its row; no "=", and of
-        // the window's unnamed panes only the client area, not the lines over it.
+        // Each cell a button named by its place and mark, to be pressed; each score with its row; New
+        // Game with the board for Where Am I; no "=", and of the window's unnamed panes only the client
+        // area, not the lines over it.
         const QString tree = walk(accessible(&w));
         QVERIFY2(tree.contains(
-                     "Button Top left, empty\nButton Top centre, empty\nButton Top right, empty\n"
-                     "Button Middle left, empty\nButton Centre, O\nButton Middle right, empty\n"
-                     "Button Bottom left, empty\nButton Bottom centre, empty\nButton Bottom right, empty\n"),
+                     "Button Top left, empty|Board cell 1 of 9|Press\nButton Top centre, empty|Board cell "
+                     "2 of 9|Press\nButton Top right, empty|Board cell 3 of 9|Press\nButton Middle left, "
+                     "empty|Board cell 4 of 9|Press\nButton Centre, O|Board cell 5 of 9|Press\nButton "
+                     "Middle right, empty|Board cell 6 of 9|Press\nButton Bottom left, empty|Board cell "
+                     "7 of 9|Press\nButton Bottom centre, empty|Board cell 8 of 9|Press\nButton Bottom "
+                     "right, empty|Board cell 9 of 9|Press\n"),
                  qPrintable(tree));
-        for (const char* line :
-             {"StaticText Difficulty, Hard\n", "StaticText Computer score 0\n", "Button Player name, Ann\n",
-              "StaticText Ann score 1\n", "MenuItem Difficulty\n"}) {
+        for (const char* line : {"Button New Game|Board: O centre; 8 cells free.|Press,SetFocus\n",
+                                 "StaticText Difficulty, Hard||\n", "StaticText Computer score 0||\n",
+                                 "Button Player name, Ann|Press to enter your name|Press\n",
+                                 "StaticText Ann score 1||\n", "MenuItem Difficulty||ShowMenu\n"}) {
             QVERIFY2(tree.contains(line), line);
         }
-        QVERIFY2(!tree.contains(u'=') && tree.count("Client \n") == 1, qPrintable(tree));
-        // The board for Where Am I, on New Game.
-        QCOMPARE(accessible(part(w, "newGameButton"))->text(QAccessible::Description),
-                 "Board: O centre; 8 cells free.");
+        QVERIFY2(!tree.contains(u'=') && tree.count("Client ||\n") == 1, qPrintable(tree));
         // Centre taken; a new game to a full board; Help on it, which tells the board is full.
         for (const char* key : {"5", "", "5", "3", "8", "4", "1"}) {
             *key ? QTest::keyClick(part(w, "newGameButton"), *key)
@@ -128,12 +135,9 @@ private slots:
                      "X bottom right. O top right.|X top centre. O bottom centre.|"
                      "X middle left. O middle right.|X bottom left. Board full, a draw.|Board full, a draw.|"
                    : "");
+        QCOMPARE(cellNames, events ? 23 : 0);  // each cell's mark, as it changes
     }
 
-    // What a reader is told beyond the controls after each command, as this build's voice tells it (a
-    // notice shown, or an announcement), in order, with "*" where New Game's description is given anew
-    // (announcements only: Qt 6.4's bridge would send that change without its text); nothing is said
-    // while the window is inactive, until it is active again.
     // The real name prompt keeps a pasted name whole: 100 000 characters, an emoji at every other one,
     // so that a cut anywhere splits one or falls beside one. OK and Cancel look as they do with no icon.
     void theRealPromptKeepsAPastedNameWholeAndShowsNoIcons()

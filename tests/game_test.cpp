@@ -49,6 +49,7 @@ TEST(ComputerCell, WorkedBoardsAtEveryLevel)
         {"..X.O.X..", {0, 0, 0, 1}}, {"....OX.X.", {0, 0, 0, 8}},
         {"O...X....", {2, 2, 2, 8}}, {"X...O....", {2, 2, 2, 8}},
         {"....O...X", {0, 0, 0, 0}},  // No Win has no rule for it
+        {"O.X.X....", {6, 6, 6, 6}},  // Easy's scan takes the corners in order
         {"OX.XO...X", {2, 2, 2, 6}}, {"XOXXOOOXX", {-1, -1, -1, -1}},
         {"XOXXO.O.O", {5, 7, 7, 7}},  // Easy's scan ends on 5, then 7
         {"X.O.O.X.X", {1, 7, 7, 7}},  // and takes the top edge before the left
@@ -193,7 +194,7 @@ TEST(Game, RandomCommandsKeepTheRules)
             const Game::Turn& turn = c.game.lastTurn();
             Board rebuilt = restarted || command == 4 ? kEmptyBoard : was;
             for (const auto& [cell, mark] : {std::pair{turn.x, Mark::X}, std::pair{turn.o, Mark::O}}) {
-                ASSERT_TRUE(!cell || std::exchange(rebuilt[*cell], mark) == Mark::None);
+                ASSERT_TRUE(!cell || std::exchange(rebuilt.at(*cell), mark) == Mark::None);
                 ASSERT_EQ(owns(rebuilt, mark), turn.won == mark);
                 rebuilt = turn.won == mark ? kEmptyBoard : rebuilt;
             }

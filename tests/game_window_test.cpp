@@ -37,9 +37,28 @@ QRect inkOf(QWidget* widget, QRgb colour, bool other = false)
     return QRegion(QBitmap::fromImage(image.createMaskFromColor(0xFF000000 | colour, mode))).boundingRect();
 }
 
-QRgb pixelAt(QWidget* widget, QPoint p)
+// The colours along a row or column of `widget` from `from` to `to`, run by run: "b8k1" is eight pixels
+// of window blue, then one of black; "?" is any colour but the game's own.
+QString runs(QWidget* widget, QPoint from, QPoint to)
 {
-    return widget->grab().toImage().pixel(p) & 0xFFFFFF;
+    static const QHash<QRgb, QChar> names{{0x000000, 'k'}, {0xFFFFFF, 'w'}, {0x60ABFF, 'b'}, {0x88CAFF, 'l'},
+                                          {0x00FF00, 'g'}, {0x17EA00, 's'}, {0x404040, 'd'}, {0xFF0000, 'r'}};
+    const QImage image = widget->grab().toImage();
+    const QPoint step((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
+    QString seen;
+    QChar last;
+    int count = 0;
+    for (QPoint p = from;; p += step) {
+        const QChar name = names.value(image.pixel(p) & 0xFFFFFF, u'?');
+        if (name != last && count > 0) {
+            seen += last + QString::number(std::exchange(count, 0));
+        }
+        last = name;
+        ++count;
+        if (p == to) {
+            return seen + last + QString::number(count);
+        }
+    }
 }
 
 }  // namespace
@@ -52,23 +71,30 @@ class GameWindowTest : public QObject {
 
     template <typename T = QWidget> T* at(const QString& name) const { return part<T>(*w, name); }
     void click(const QString& name) { QTest::mouseClick(at(name), Qt::LeftButton); }
-    // Steps separated by spaces: "click:cell2", "key:newGameButton:Space", "trigger:newGameAction".
+    // Steps separated by spaces: "click:cell2", "key:newGameButton:Space", "trigger:newGameAction"; a
+    // key held down, repeating ("held:helpButton:Return"); a press let go 60 pixels below ("drag:cell2").
     void run(const QString& steps)
     {
         for (const QString& step : steps.split(u' ')) {
             const QStringList s = step.split(u':');
             if (s[0] == u"click") {
                 click(s[1]);
-            } else if (s[0] == u"key") {
+            } else if (s[0] == u"key" || s[0] == u"held") {
                 at(s[1])->setFocus();
-                QTest::keyClick(at(s[1]), QKeySequence(s[2])[0].key());
+                QKeyEvent repeated(QEvent::KeyPress, QKeySequence(s[2])[0].key(), Qt::NoModifier, {}, true);
+                s[0] == u"key" ? QTest::keyClick(at(s[1]), QKeySequence(s[2])[0].key())
+                               : void(QApplication::sendEvent(at(s[1]), &repeated));
+            } else if (s[0] == u"drag") {
+                QTest::mousePress(at(s[1]), Qt::LeftButton);
+                QTest::mouseRelease(at(s[1]), Qt::LeftButton, {}, QPoint(-30, 60));
             } else {
                 at<QAction>(s[1])->trigger();
             }
         }
     }
     // The board and everything else the window shows of the game: the name, the scores, the level,
-    // each level's option and menu item (1 and 2 when checked), Computer's button and menu item.
+    // each level's option and menu item (1 and 2 when checked), Computer's button and menu item; an
+    // "A" for each About box.
     QString shown() const
     {
         QString levels;
@@ -77,10 +103,12 @@ class GameWindowTest : public QObject {
                                       2 * at<QAction>(QStringLiteral("levelItem%1").arg(i))->isChecked());
         }
         return QStringLiteral("%1 %2 %3 %4 %5 %6 %7%8")
-            .arg(boardText(*w), at<QLabel>("nameLabel")->text(), at<QLabel>("computerScoreLabel")->text(),
-                 at<QLabel>("playerScoreLabel")->text(), at<QLabel>("levelLabel")->text(), levels)
-            .arg(at("computerButton")->isEnabled() ? "open" : "no",
-                 at<QAction>("computerOpensAction")->isEnabled() ? "+" : "-");
+                   .arg(boardText(*w), at<QLabel>("nameLabel")->text(),
+                        at<QLabel>("computerScoreLabel")->text(), at<QLabel>("playerScoreLabel")->text(),
+                        at<QLabel>("levelLabel")->text(), levels)
+                   .arg(at("computerButton")->isEnabled() ? "open" : "no",
+                        at<QAction>("computerOpensAction")->isEnabled() ? "+" : "-") +
+               QString(w->findChildren<AboutDialog*>().size(), u'A');
     }
 
 private slots:
@@ -112,15 +140,24 @@ private slots:
         QCOMPARE(w->centralWidget()->childAt(128, 100), cell(*w, 1));
 
         click("cell4");
-        const std::tuple<const char*, QPoint, QRgb> backgrounds[] = {{"restartAllButton", {3, 3}, 0x88CAFF},
-                                                                     {"levelOption1", {60, 3}, 0x60ABFF},
-                                                                     {"levelLabel", {1, 1}, 0x17EA00},
-                                                                     {"cell8", {3, 3}, 0xFFFFFF}};
-        for (const auto& [name, point, rgb] : backgrounds) {
-            QVERIFY2(pixelAt(at(name), point) == rgb, name);
-        }
-        QVERIFY(!inkOf(at("levelLabel"), 0x0A007D).isEmpty());  // navy on the scoreboard
-        QVERIFY(!inkOf(cell(*w, 0), 0x0000FF).isEmpty());       // the computer's blue O
+        QTest::mousePress(cell(*w, 8), Qt::LeftButton);
+        QTest::mousePress(at("helpButton"), Qt::LeftButton);
+        // Down the left of the client area: New Game and Restart All raised, light blue in their bevels;
+        // the board's frame and grid, three pixels wide, its corner closed. Along New Game, Computer and
+        // the scoreboard's green, boxed in one-pixel lines; the bottom row, the cell held green; Help,
+        // held, green in a sunk bevel.
+        QWidget* client = w->centralWidget();
+        const QStringList drawn{runs(client, {10, 0}, {10, 416}),   runs(client, {5, 47}, {9, 47}),
+                                runs(client, {0, 9}, {240, 9}),     runs(client, {140, 40}, {240, 40}),
+                                runs(client, {0, 300}, {376, 300}), runs(client, {80, 26}, {136, 26}),
+                                runs(client, {82, 24}, {82, 40})};
+        QCOMPARE(drawn.join(u' '),
+                 "b8k1w1l13d1k1w1l13d1k1b6k3w117k3w117k3w117k3b7 b2k3 b8k1w62d1k1b7k1w54d1k1b7k1s87k1b8 "
+                 "b4k89b8 b7k3w117k3w117k3g117k3b7 k1d1g53w1k1 k1d1g13w1k1");
+        // Navy on the scoreboard, grey etched on the disabled Computer.
+        QVERIFY(!inkOf(at("levelLabel"), 0x0A007D).isEmpty() &&
+                !inkOf(at("computerButton"), 0x808080).isEmpty());
+        QVERIFY(!inkOf(cell(*w, 0), 0x0000FF).isEmpty());  // the computer's blue O
         // The player's red X: 72 pt Tahoma, bold, centred across and set from the cell's top.
         QFont bold(QStringLiteral("Tahoma"));
         bold.setPointSize(72);
@@ -132,18 +169,17 @@ private slots:
         QVERIFY2(qAbs(ink.left() - (121 - metrics.horizontalAdvance(QStringLiteral("X"))) / 2) <= 1 &&
                      qAbs(ink.top() - (metrics.ascent() + glyph.top())) <= 1,
                  qPrintable(QDebug::toString(ink)));
-        QTest::mousePress(cell(*w, 8), Qt::LeftButton);
-        QCOMPARE(pixelAt(cell(*w, 8), {3, 3}), QRgb(0x00FF00));
     }
 
     // The scoreboard's captions set from their labels' tops, the level's from row 10 of the client area;
-    // an option takes a click anywhere in its rectangle, right of its caption too.
+    // an option takes a click anywhere in its rectangle, right of its caption too, and the row it shares
+    // with the option above.
     void captionsSitAndOptionsTakeClicksAsDrawn()
     {
         QCOMPARE(at("levelLabel")->y() + inkOf(at("levelLabel"), 0x0A007D).top(), 10);
         QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {},
-                          w->centralWidget()->mapTo(w, QPoint(300, 16)));
-        QCOMPARE(shown(), QStringLiteral("......... You 0 0 Easy 3000 open+"));
+                          w->centralWidget()->mapTo(w, QPoint(300, 24)));
+        QCOMPARE(shown(), QStringLiteral("......... You 0 0 Normal 0300 open+"));
     }
 
     void everyControlReachesItsCommand_data()
@@ -156,12 +192,13 @@ private slots:
                       cleared = "......... Ann 1 1 Hard 0030 open+",
                       restarted = "......... You 0 0 Hard 0030 open+",
                       opened = "....O.... Ann 1 1 Hard 0030 no-",
-                      named = "O...X.... <b>Bo</b> 1 1 Hard 0030 no-";
+                      named = "O...X.... <b>Bo</b> 1 1 Hard 0030 no-",
+                      unchanged = "O...X.... Ann 1 1 Hard 0030 no-";
         const std::pair<const char*, QString> rows[] = {
             {"click:cell2", played},
             {"key:newGameButton:9", played},
             {"key:newGameButton:1", "O.O.X.X.. Ann 1 1 Hard 0030 no-"},
-            {"key:newGameButton:7", "O...X.... Ann 1 1 Hard 0030 no-"},
+            {"key:newGameButton:7", unchanged},
             {"click:newGameButton", cleared},
             {"key:newGameButton:Space", cleared},
             {"key:newGameButton:Return", cleared},
@@ -169,15 +206,18 @@ private slots:
             {"click:restartAllButton", restarted},
             {"click:helpButton", played},
             {"click:newGameButton click:computerButton", opened},
-            {"click:computerButton trigger:computerOpensAction", "O...X.... Ann 1 1 Hard 0030 no-"},
+            {"click:computerButton trigger:computerOpensAction", unchanged},
             {"click:levelOption1", "......... You 0 0 Easy 3000 open+"},
             {"trigger:levelItem1", "......... You 0 0 Easy 3000 open+"},
             {"trigger:levelItem2", "......... You 0 0 Normal 0300 open+"},
             {"trigger:levelItem4", "......... You 0 0 No Win 0003 open+"},
-            {"trigger:levelItem3", "O...X.... Ann 1 1 Hard 0030 no-"},
+            {"trigger:levelItem3", unchanged},
             {"click:nameLabel", named},
             {"key:nameLabel:Return", named},
             {"key:nameLabel:Space", named},
+            {"held:helpButton:Return held:nameLabel:Space held:nameLabel:Return drag:nameLabel drag:cell2",
+             unchanged},
+            {"trigger:aboutAction trigger:aboutAction", unchanged + 'A'},
         };
         for (const auto& [steps, after] : rows) {
             QTest::newRow(steps) << QString::fromLatin1(steps) << after;
@@ -235,10 +275,6 @@ private slots:
         QCOMPARE(boardText(*w), QStringLiteral("....?...."));
         QTest::mouseRelease(cell(*w, 4), Qt::LeftButton);
         QCOMPARE(boardText(*w), QStringLiteral("O...X...."));
-        // Released away from where it began: the cell goes white, nothing is played.
-        QTest::mousePress(cell(*w, 8), Qt::LeftButton);
-        QTest::mouseRelease(cell(*w, 8), Qt::LeftButton, {}, QPoint(-30, 60));
-        QCOMPARE(boardText(*w), QStringLiteral("O...X...."));
         // The right button on a button: green, then light blue, and no click.
         QTest::mousePress(at("newGameButton"), Qt::RightButton);
         QCOMPARE(backColor("newGameButton"), colours::kPressGreen);
@@ -257,7 +293,8 @@ private slots:
         QMessageBox box(w);
         QTimer::singleShot(0, &box, &QDialog::accept);
         box.exec();
-        QVERIFY(boardText(*w) == "........." && backColor("newGameButton") == colours::kLightBlue);
+        QVERIFY(boardText(*w) == "........." && backColor("newGameButton") == colours::kLightBlue &&
+                !at<QPushButton>("newGameButton")->isDown());
         QTest::mousePress(cell(*w, 1), Qt::LeftButton);  // and the window goes with a cell held
     }
 

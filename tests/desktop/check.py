@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 Quiet Grid Games
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The game started as users start it, on real servers. Usage: check.py MODE PROGRAM [WM...]
+# The game started as users start it, on real servers. Usage: check.py MODE PROGRAM [WM... | W]
 #   wm WM...  under each window manager (a command line), side by side on Xvfb screens of 1024x768 and
 #             320x240, six starts each: the frame of the window (and of About, at the first start) centred
 #             on the work area within 6 pixels and wholly on it, or where it does not fit, at the area's
-#             edge (or inside it, where the window manager has maximized the window: its place then)
-#   weston    on a headless weston with Qt's wayland platform: the window shown, nothing printed
+#             edge (or inside it, where the window manager has maximized the window: its place then);
+#             both of one size, with no maximize button
+#   weston W  on a headless weston with Qt's wayland platform: the window shown as W says (its title,
+#             and its app id, the desktop file's name), nothing printed
 #   nobus     on Xvfb with no session bus: nothing the game started outlives it, ~/.dbus untouched
 import contextlib, glob, os, re, subprocess as sp, sys, tempfile, time
 from concurrent.futures import ThreadPoolExecutor
@@ -81,7 +83,12 @@ def placements(program, wm, size, starts=6):
             pid = start(procs, env, program).pid
             main = shown(env, pid, "^Zuzozu")
             about = ["windowactivate", "--sync", main, "key", "alt+a"]  # from its menu, at the first start
-            for win in [main] + ([shown(env, pid, "^About", *about)] if n == 0 else []):
+            for win, motif in [(main, "0x2e, 0x3e")] + ([(shown(env, pid, "^About", *about), "0x26, 0x1e")] if n == 0 else []):
+                # Move, close, minimize (the game only), and the resize function of a window whose
+                # least and greatest sizes are one: Qt's way of saying it keeps its size.
+                hints = out(env, "xprop", "-id", win, "_MOTIF_WM_HINTS", "WM_NORMAL_HINTS")
+                if f"= 0x3, {motif}, 0x0, 0x0" not in hints or len(set(re.findall(r"imum size: (.+)", hints))) != 1:
+                    bad.append(f"{win} hints: {hints}")
                 frames = []  # until it has stayed put for a second
                 until(lambda: frames.append(frame(env, win)) or frames[-1] and frames[-20:] == [frames[-1]] * 20,
                       "the frame to settle")
@@ -98,13 +105,14 @@ def placements(program, wm, size, starts=6):
     return bad
 
 
-def weston(program):
+def weston(program, window):
     with session() as (env, procs):
         env.update(WAYLAND_DISPLAY="w", QT_QPA_PLATFORM="wayland")
         start(procs, env, "weston", "--backend=headless-backend.so", "--socket=w", "--debug")
         until(lambda: os.path.exists(env["HOME"] + "/w"), "weston")
         game = start(procs, env, program, stderr=sp.PIPE)
-        until(lambda: f"xdg_toplevel, PID {game.pid}," in out(env, "weston-debug", "scene-graph"), "the window")
+        view = re.escape(f"xdg_toplevel, PID {game.pid}, surface ID ") + r"\d+, " + re.escape(window)
+        until(lambda: re.search(view, out(env, "weston-debug", "scene-graph")), window)
     return game.stderr.read().decode()  # printed
 
 
@@ -123,4 +131,4 @@ if mode == "wm":
     with ThreadPoolExecutor(len(wms) * 2) as pool:
         runs = [pool.submit(placements, program, wm, size) for wm in wms for size in ("1024x768", "320x240")]
         sys.exit(any([run.result() for run in runs]))
-sys.exit({"weston": weston, "nobus": nobus}[mode](program) or None)
+sys.exit({"weston": weston, "nobus": nobus}[mode](program, *wms) or None)

@@ -58,13 +58,14 @@ void SystemDesktop::keepFromStartingASessionBus()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     // A session's address, or a user bus at $XDG_RUNTIME_DIR/bus (which D-Bus
-    // finds by itself), is used as ever: screen readers talk to the game over it.
+    // finds by itself: the socket there, not a link to one), is used as ever:
+    // screen readers talk to the game over it.
     if (!qEnvironmentVariableIsEmpty(kBusAddress)) {
         return;
     }
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     struct stat bus {};
-    if (!runtime.isEmpty() && stat((runtime + "/bus").constData(), &bus) == 0 && S_ISSOCK(bus.st_mode) &&
+    if (!runtime.isEmpty() && lstat((runtime + "/bus").constData(), &bus) == 0 && S_ISSOCK(bus.st_mode) &&
         bus.st_uid == getuid()) {
         return;
     }
