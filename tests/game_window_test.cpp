@@ -29,10 +29,12 @@ const QStringList kRows{"titleRow", "versionRow", "companyRow", "copyrightRow", 
 
 namespace {
 
-// Where `colour` is drawn in `widget`, or with `other`, anything else: the box of those pixels.
-QRect inkOf(QWidget* widget, QRgb colour, bool other = false)
+// Where `colour` is drawn in `widget` (within `area`), or with `other`, anything else: the box of those
+// pixels.
+QRect inkOf(QWidget* widget, QRgb colour, bool other = false, QRect area = {})
 {
-    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage image =
+        widget->grab(area.isNull() ? widget->rect() : area).toImage().convertToFormat(QImage::Format_RGB32);
     const auto mode = other ? Qt::MaskInColor : Qt::MaskOutColor;
     return QRegion(QBitmap::fromImage(image.createMaskFromColor(0xFF000000 | colour, mode))).boundingRect();
 }
@@ -41,8 +43,9 @@ QRect inkOf(QWidget* widget, QRgb colour, bool other = false)
 // of window blue, then one of black; "?" is any colour but the game's own.
 QString runs(QWidget* widget, QPoint from, QPoint to)
 {
-    static const QHash<QRgb, QChar> names{{0x000000, 'k'}, {0xFFFFFF, 'w'}, {0x60ABFF, 'b'}, {0x88CAFF, 'l'},
-                                          {0x00FF00, 'g'}, {0x17EA00, 's'}, {0x404040, 'd'}, {0xFF0000, 'r'}};
+    static const QHash<QRgb, QChar> names{{0x000000, 'k'}, {0xFFFFFF, 'w'}, {0x60ABFF, 'b'},
+                                          {0x88CAFF, 'l'}, {0x00FF00, 'g'}, {0x17EA00, 's'},
+                                          {0x404040, 'd'}, {0xEFEFEF, 'e'}, {0x9F9F9F, 'm'}};
     const QImage image = widget->grab().toImage();
     const QPoint step((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
     QString seen;
@@ -140,8 +143,10 @@ private slots:
         QCOMPARE(w->centralWidget()->childAt(128, 100), cell(*w, 1));
 
         click("cell4");
+        const QRect caption = inkOf(at("helpButton"), 0, false, {3, 3, 51, 13});
         QTest::mousePress(cell(*w, 8), Qt::LeftButton);
         QTest::mousePress(at("helpButton"), Qt::LeftButton);
+        QCOMPARE(inkOf(at("helpButton"), 0, false, {3, 3, 51, 13}), caption.translated(1, 1));  // pressed in
         // Down the left of the client area: New Game and Restart All raised, light blue in their bevels;
         // the board's frame and grid, three pixels wide, its corner closed. Along New Game, Computer and
         // the scoreboard's green, boxed in one-pixel lines; the bottom row, the cell held green; Help,
@@ -154,17 +159,14 @@ private slots:
         QCOMPARE(drawn.join(u' '),
                  "b8k1w1l13d1k1w1l13d1k1b6k3w117k3w117k3w117k3b7 b2k3 b8k1w62d1k1b7k1w54d1k1b7k1s87k1b8 "
                  "b4k89b8 b7k3w117k3w117k3g117k3b7 k1d1g53w1k1 k1d1g13w1k1");
-        // Navy on the scoreboard, grey etched on the disabled Computer.
+        // Navy on the scoreboard, grey etched on the disabled Computer, the computer's blue O, the player's
+        // red X.
         QVERIFY(!inkOf(at("levelLabel"), 0x0A007D).isEmpty() &&
-                !inkOf(at("computerButton"), 0x808080).isEmpty());
-        QVERIFY(!inkOf(cell(*w, 0), 0x0000FF).isEmpty());  // the computer's blue O
-        // The player's red X: 72 pt Tahoma, bold, centred across and set from the cell's top.
-        QFont bold(QStringLiteral("Tahoma"));
-        bold.setPointSize(72);
-        bold.setBold(true);
-        const QFontMetrics metrics(bold);
+                !inkOf(at("computerButton"), 0x808080).isEmpty() && !inkOf(cell(*w, 0), 0x0000FF).isEmpty() &&
+                !inkOf(cell(*w, 4), 0xFF0000).isEmpty());
+        // The X: 72 pt Tahoma, bold, centred across and set from the cell's top.
+        const QFontMetrics metrics(QFont(QStringLiteral("Tahoma"), 72, QFont::Bold));
         const QRect glyph = metrics.tightBoundingRect(QStringLiteral("X"));
-        QVERIFY(!inkOf(cell(*w, 4), 0xFF0000).isEmpty());
         const QRect ink = inkOf(cell(*w, 4), 0xFFFFFF, true);
         QVERIFY2(qAbs(ink.left() - (121 - metrics.horizontalAdvance(QStringLiteral("X"))) / 2) <= 1 &&
                      qAbs(ink.top() - (metrics.ascent() + glyph.top())) <= 1,
@@ -217,8 +219,7 @@ private slots:
             {"key:nameLabel:Space", named},
             {"held:helpButton:Return held:nameLabel:Space held:nameLabel:Return drag:nameLabel drag:cell2",
              unchanged},
-            {"trigger:aboutAction trigger:aboutAction", unchanged + 'A'},
-        };
+            {"trigger:aboutAction trigger:aboutAction", unchanged + 'A'}};
         for (const auto& [steps, after] : rows) {
             QTest::newRow(steps) << QString::fromLatin1(steps) << after;
         }
@@ -255,11 +256,12 @@ private slots:
         bool framed = false;
         for (int i = 0; i < 7; ++i) {
             order << QApplication::focusWidget()->objectName();
-            framed |= at("nameLabel")->hasFocus() && at("nameLabel")->grab().toImage() != unfocused;
+            framed |= at("nameLabel")->hasFocus() && inkOf(at("nameLabel"), 0x0A007D) == QRect(1, 1, 39, 15);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(order.join(u' '), QStringLiteral("newGameButton computerButton restartAllButton helpButton "
                                                   "levelOption4 nameLabel newGameButton"));
+        click("nameLabel");  // which leaves the focus where it was
         QVERIFY(framed && at("nameLabel")->grab().toImage() == unfocused);
         run("trigger:levelItem2 key:nameLabel:Backtab");
         QCOMPARE(QApplication::focusWidget(), at("levelOption2"));
@@ -311,7 +313,8 @@ private slots:
                 QCOMPARE(shown().remove(u' ' + name + u' '), rest);
             }
         }
-        QVERIFY(at<QLabel>("nameLabel")->textFormat() == Qt::PlainText && w->size() == w->minimumSize());
+        QVERIFY(at<QLabel>("nameLabel")->textFormat() == Qt::PlainText && w->size() == w->minimumSize() &&
+                w->size() == w->maximumSize());
         QCOMPARE(win->dialogs.prompts.at(0), QStringLiteral(" What is your name ? "));
     }
 
@@ -340,31 +343,32 @@ private slots:
             QCOMPARE(rows, QString::fromUtf8(kTitle) + "@13|Version: " + QString::fromUtf8(kDisplayVersion) +
                                "@37|Created by " + QString::fromUtf8(kCompany) + "@61|" +
                                QString::fromUtf8(kCopyright) + "@85|" + kLicence + user + "@109|");
+            // Down the frame: sunk, four separators etched (dark over light), the box's face around.
             QVERIFY(box.windowTitle() == "About " + QString::fromUtf8(kTitle) &&
-                    box.size() == QSize(361, 137) &&
+                    box.size() == QSize(361, 137) && box.maximumSize() == box.minimumSize() &&
+                    runs(&box, {100, 0}, {100, 136}) == "m1w1e30m1w2e21m1w2e21m1w2e21m1w2e20m1w1e8" &&
+                    part<QLabel>(box, "iconLabel")->pixmap().size() == QSize(48, 48) &&
                     part(box, "licenseeRow")->accessibleName() == kLicence + user);
         }
     }
 
-    // Return presses the button with the focus (OK as the box opens), and Mail when none has it;
-    // Esc closes like OK. Mail writes to the author and leaves the box open; the next box reads
-    // the user afresh.
+    // The game's About: Return presses the button with the focus (OK as the box opens), and Mail when
+    // none has it. Mail writes to the author and leaves the box open; OK closes it for good.
     void aboutKeysAndButtonsDoWhatTheySay()
     {
-        FakeDesktop desktop;
-        QPointer<AboutDialog> box = new AboutDialog(desktop);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->show();
-        QVERIFY(QTest::qWaitForWindowActive(box));
-        QCOMPARE(QApplication::focusWidget(), part(*box, "okButton"));
+        run("trigger:aboutAction");
+        QPointer<AboutDialog> box = w->findChild<AboutDialog*>();
+        QTRY_COMPARE(QApplication::focusWidget(), part(*box, "okButton"));
         QTest::mouseClick(part(*box, "mailButton"), Qt::LeftButton);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // on Mail, now focused
         QApplication::focusWidget()->clearFocus();
         QTest::keyClick(box, Qt::Key_Enter);
         QVERIFY(box->isVisible());
-        QTest::keyClick(box, Qt::Key_Escape);
+        part(*box, "okButton")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(box.isNull());
-        QCOMPARE(desktop.opened, std::vector<QUrl>(3, QUrl("mailto:" + QString::fromUtf8(kMailAddress))));
+        QCOMPARE(win->desktop.opened,
+                 std::vector<QUrl>(3, QUrl("mailto:" + QString::fromUtf8(kMailAddress))));
     }
 };
 
