@@ -103,12 +103,13 @@ QLabel* makeRow(QWidget* frame, const char* name, int top, int height, bool blac
     row->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     row->setWordWrap(true);
     row->setAutoFillBackground(false);  // the separators show through
+    // A row on the box's face draws in its button text colour (its background
+    // role is the box's, Button), so that is the colour made black.
+    row->setForegroundRole(QPalette::ButtonText);
     if (blackReads) {
         QPalette palette = row->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
+        palette.setColor(QPalette::ButtonText, Qt::black);
         row->setPalette(palette);
-    } else {
-        row->setForegroundRole(QPalette::ButtonText);
     }
     place(row, 120, top, 3615, height);
     return row;
