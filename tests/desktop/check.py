@@ -112,8 +112,7 @@ def weston(program, window):
         start(procs, env, "weston", "--backend=headless-backend.so", "--socket=w", "--debug")
         until(lambda: os.path.exists(env["HOME"] + "/w"), "weston")
         game = start(procs, env, program, stderr=sp.PIPE)
-        view = re.escape(f"xdg_toplevel, PID {game.pid}, surface ID ") + r"\d+, " + re.escape(window)
-        until(lambda: re.search(view, out(env, "weston-debug", "scene-graph")), window)
+        until(lambda: re.search(re.escape(f"xdg_toplevel, PID {game.pid}, surface ID ") + r"\d+, " + re.escape(window), out(env, "weston-debug", "scene-graph")), window)
     return game.stderr.read().decode()  # printed
 
 
