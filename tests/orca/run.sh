@@ -87,4 +87,5 @@ awk -v steps="$HOME/steps" '
         }
     }
     END { exit bad }' "$log"
-[ ! -s "$HOME/game.err" ] || { echo "The game wrote on stderr:"; cat "$HOME/game.err"; exit 1; }
+# Qt's note that the reader was slow to answer a key (on a loaded machine) is the reader's, not the game's.
+! grep -qv '^QSpiApplication::keyEventError ' "$HOME/game.err" || { echo "The game wrote on stderr:"; cat "$HOME/game.err"; exit 1; }
