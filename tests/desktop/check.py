@@ -87,8 +87,7 @@ def placements(program, wm, size, starts=6):
                     [(shown(env, pid, "^About", *about), '"vovodi", "Vovodi" 0x26, 0x1e 1 16 22 24 32 48 64 128')] if n == 0 else []):
                 # Move, resize (Qt's, for least and greatest sizes that are one), close, minimize; the icons.
                 hints = out(env, "xprop", "-id", win, "WM_CLASS", "_MOTIF_WM_HINTS", "WM_NORMAL_HINTS", "_NET_WM_ICON")
-                told = " ".join([*re.findall(r"(?:WM_CLASS\(STRING\) = |HINTS\) = 0x3, )(.*?)(?:, 0x0, 0x0)?\n", hints),
-                                 str(len(set(re.findall(r"imum size: (.+)", hints)))), *re.findall(r"Icon \((\d+) x", hints)])
+                told = " ".join([*re.findall(r"(?:WM_CLASS\(STRING\) = |HINTS\) = 0x3, )(.*?)(?:, 0x0, 0x0)?\n", hints), str(len(set(re.findall(r"imum size: (.+)", hints)))), *re.findall(r"Icon \((\d+) x", hints)])
                 bad += [f"window {win}: {told}"] * (told != want)
                 frames = []  # until it has stayed put for a second
                 until(lambda: frames.append(frame(env, win)) or frames[-1] and frames[-20:] == [frames[-1]] * 20,
