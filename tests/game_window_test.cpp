@@ -31,10 +31,9 @@ namespace {
 
 // Where `colour` is drawn in `widget` (within `area`), or with `other`, anything else: the box of those
 // pixels.
-QRect inkOf(QWidget* widget, QRgb colour, bool other = false, QRect area = {})
+QRect inkOf(QWidget* widget, QRgb colour, bool other = false, QRect area = {0, 0, -1, -1})
 {
-    const QImage image =
-        widget->grab(area.isNull() ? widget->rect() : area).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage image = widget->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
     const auto mode = other ? Qt::MaskInColor : Qt::MaskOutColor;
     return QRegion(QBitmap::fromImage(image.createMaskFromColor(0xFF000000 | colour, mode))).boundingRect();
 }

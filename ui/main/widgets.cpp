@@ -369,9 +369,10 @@ void ClickLabel::setText(const QString& text)
     } else {
         // QLabel makes its document as the text is set if the label takes the
         // focus at that moment, and drops the one it has if not.
+        const Qt::FocusPolicy policy = focusPolicy();
         setFocusPolicy(Qt::NoFocus);
         QLabel::setText(text);
-        setFocusPolicy(Qt::TabFocus);
+        setFocusPolicy(policy);
     }
     // A document tells of its own text once it holds it (as it is first drawn
     // or measured); a new one starts empty.
@@ -467,12 +468,10 @@ void ClickLabel::paintEvent(QPaintEvent* event)
         const bool fits = laidOut.naturalTextWidth() <= r.width();
         layout.endLayout();
         const Qt::Alignment across = fits ? alignment() & Qt::AlignHorizontal_Mask : Qt::AlignLeft;
-        QStyleOption option;
-        option.initFrom(this);
         drawFrame(&p);
         style()->drawItemText(&p, r,
                               int(across | (alignment() & Qt::AlignVertical_Mask)) | Qt::TextForceLeftToRight,
-                              option.palette, isEnabled(), line, foregroundRole());
+                              palette(), isEnabled(), line, foregroundRole());
     }
     if (hasFocus()) {
         p.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
