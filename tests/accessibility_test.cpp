@@ -10,8 +10,8 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QDialogButtonBox>
-#include <QInputDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProxyStyle>
 #include <QRadioButton>
 #include <QTimer>
@@ -131,6 +131,8 @@ private slots:
             *key ? QTest::keyClick(newGame, *key) : newGame->click();
         }
         part<QPushButton>(w, "helpButton")->click();
+        newGame->setDown(true);
+        QVERIFY(accessible(newGame)->state().pressed);  // held, for a reader too
         QAccessible::installUpdateHandler(previous);
         QCOMPARE(
             heard,
@@ -143,30 +145,40 @@ private slots:
         QCOMPARE(names, events ? 23 + QAccessible::isActive() : 0);
     }
 
-    // The real name prompt keeps a pasted name whole: 100 000 characters, an emoji at every other one,
-    // so that a cut anywhere splits one or falls beside one. OK and Cancel look as they do with no icon.
-    void theRealPromptKeepsAPastedNameWholeAndShowsNoIcons()
+    // The real boxes: the name prompt keeps a pasted name whole (100 000 characters, an emoji at every other
+    // one, so that a cut anywhere splits one or falls beside one), and Escape cancels it; the outcome box
+    // has no icon. Each is titled as the game, with OK and Cancel as they look with no icon.
+    void theRealBoxesKeepAPastedNameWholeAndShowNoIcons()
     {
         QApplication::setStyle(new IconsOnBoxButtons);
         const QString name =
             QString::fromUtf8("\xF0\x9F\x98\x80" + QByteArray("a\xF0\x9F\x98\x80").repeated(49999) + "z");
-        int iconed = 0;
-        QObject timers;
-        QTimer::singleShot(0, &timers, [&] {
-            auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-            QVERIFY(prompt && prompt->windowTitle() == "Vovodi");
-            for (QAbstractButton* button : prompt->findChild<QDialogButtonBox*>()->buttons()) {
-                const QImage shown = button->grab().toImage();
-                button->setIcon(QIcon());
-                iconed += button->grab().toImage() != shown;
-            }
-            QApplication::clipboard()->setText(name);
-            QTest::keyClick(prompt->findChild<QLineEdit*>(), Qt::Key_V, Qt::ControlModifier);
-            QTest::keyClick(prompt->findChild<QLineEdit*>(), Qt::Key_Return);
-        });
-        const QString answer = QtDialogs().askName(nullptr, QStringLiteral("Your name?")).value_or(QString());
-        QVERIFY2(iconed == 0 && answer == name,
-                 qPrintable(QStringLiteral("%1 %2").arg(iconed).arg(answer.size())));
+        QtDialogs dialogs;
+        QWidget over;
+        QString seen;  // each box's title and how many icons it shows
+        std::optional<QString> answers[2];
+        for (int n = 0; n < 3; ++n) {
+            QTimer::singleShot(0, &over, [&, n] {
+                auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                const auto* message = qobject_cast<QMessageBox*>(box);
+                int iconed = message && !message->iconPixmap().isNull();
+                for (QAbstractButton* button : box->findChild<QDialogButtonBox*>()->buttons()) {
+                    const QImage shown = button->grab().toImage();
+                    button->setIcon(QIcon());
+                    iconed += button->grab().toImage() != shown;
+                }
+                seen += box->windowTitle() + QString::number(iconed) + u' ';
+                QApplication::clipboard()->setText(name);
+                for (QLineEdit* edit : box->findChildren<QLineEdit*>()) {
+                    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+                }
+                QTest::keyClick(box, n == 1 ? Qt::Key_Escape : Qt::Key_Return);
+            });
+            n < 2 ? void(answers[n] = dialogs.askName(&over, QStringLiteral("Your name?")))
+                  : dialogs.showOutcome(&over, QStringLiteral("<< You Win >>"));
+        }
+        QVERIFY2(seen == "Vovodi0 Vovodi0 Vovodi0 " && answers[0] == name && !answers[1],
+                 qPrintable(seen + QString::number(answers[0].value_or(QString()).size())));
     }
 };
 

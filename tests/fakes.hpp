@@ -55,10 +55,8 @@ struct Window {
 template <typename T = QWidget> T* part(const QObject& parent, const QString& name)
 {
     T* found = parent.findChild<T*>(name);
-    if (found == nullptr) {
-        qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
-    }
-    return found;
+    return found ? found
+                 : (qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name)), nullptr);
 }
 
 inline Cell* cell(const GameWindow& w, int i)

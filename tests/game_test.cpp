@@ -85,8 +85,7 @@ TEST(EveryGame, WhoCanBeBeaten)
     EXPECT_TRUE(playerCanWin(kEmptyBoard, Difficulty::Hard) && playerCanWin(kEmptyBoard, Difficulty::Easy));
     // After the computer's opening in the centre or the corner, only Easy can be beaten.
     for (Difficulty level : {Difficulty::Normal, Difficulty::Hard, Difficulty::NoWin}) {
-        EXPECT_FALSE(playerCanWin(board("....O...."), level));
-        EXPECT_FALSE(playerCanWin(board("O........"), level));
+        EXPECT_FALSE(playerCanWin(board("....O...."), level) || playerCanWin(board("O........"), level));
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QBitmap>
 #include <QDialog>
+#include <QFontDatabase>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -74,7 +75,9 @@ class GameWindowTest : public QObject {
     template <typename T = QWidget> T* at(const QString& name) const { return part<T>(*w, name); }
     void click(const QString& name) { QTest::mouseClick(at(name), Qt::LeftButton); }
     // Steps separated by spaces: "click:cell2", "key:newGameButton:Space", "trigger:newGameAction"; a
-    // key held down, repeating ("held:helpButton:Return"); a press let go 60 pixels below ("drag:cell2").
+    // key held down, repeating ("held:helpButton:Return"); a press or release alone, of the left button
+    // or the right ("press:cell2", "release:helpButton:right"), a release 60 pixels below ("drag:cell2");
+    // a box opening over the window, and closed ("box").
     void run(const QString& steps)
     {
         for (const QString& step : steps.split(u' ')) {
@@ -86,9 +89,15 @@ class GameWindowTest : public QObject {
                 QKeyEvent repeated(QEvent::KeyPress, QKeySequence(s[2])[0].key(), Qt::NoModifier, {}, true);
                 s[0] == u"key" ? QTest::keyClick(at(s[1]), QKeySequence(s[2])[0].key())
                                : void(QApplication::sendEvent(at(s[1]), &repeated));
-            } else if (s[0] == u"drag") {
-                QTest::mousePress(at(s[1]), Qt::LeftButton);
-                QTest::mouseRelease(at(s[1]), Qt::LeftButton, {}, QPoint(-30, 60));
+            } else if (s[0] == u"press") {
+                QTest::mousePress(at(s[1]), s.size() > 2 ? Qt::RightButton : Qt::LeftButton);
+            } else if (s[0] == u"release" || s[0] == u"drag") {
+                QTest::mouseRelease(at(s[1]), s.size() > 2 ? Qt::RightButton : Qt::LeftButton, {},
+                                    s[0] == u"drag" ? QPoint(-30, 60) : QPoint());
+            } else if (s[0] == u"box") {
+                QMessageBox box(w);
+                QTimer::singleShot(0, &box, &QDialog::accept);
+                box.exec();
             } else {
                 at<QAction>(s[1])->trigger();
             }
@@ -96,10 +105,13 @@ class GameWindowTest : public QObject {
     }
     // The board and everything else the window shows of the game: the name, the scores, the level,
     // each level's option and menu item (1 and 2 when checked), Computer's button and menu item; an
-    // "A" for each About box.
+    // "A" for each About box; the buttons held, down or green.
     QString shown() const
     {
-        QString levels;
+        QString levels, held;
+        for (const ColourButton* b : w->centralWidget()->findChildren<ColourButton*>()) {
+            held += b->isDown() || b->backColor() != colours::kLightBlue ? u' ' + b->objectName() : QString();
+        }
         for (int i = 1; i <= 4; ++i) {
             levels += QString::number(at<QRadioButton>(QStringLiteral("levelOption%1").arg(i))->isChecked() +
                                       2 * at<QAction>(QStringLiteral("levelItem%1").arg(i))->isChecked());
@@ -110,7 +122,7 @@ class GameWindowTest : public QObject {
                         at<QLabel>("levelLabel")->text(), levels)
                    .arg(at("computerButton")->isEnabled() ? "open" : "no",
                         at<QAction>("computerOpensAction")->isEnabled() ? "+" : "-") +
-               QString(w->findChildren<AboutDialog*>().size(), u'A');
+               QString(w->findChildren<AboutDialog*>().size(), u'A') + held;
     }
 
 private slots:
@@ -141,10 +153,16 @@ private slots:
         // The seam between cells 0 and 1 belongs to 1; the lines over it never take the mouse.
         QCOMPARE(w->centralWidget()->childAt(128, 100), cell(*w, 1));
 
-        click("cell4");
+        // The scoreboard's captions set from their labels' tops, the level's from row 10 of the client
+        // area; an option takes a click anywhere in its rectangle, right of its caption too, and the row
+        // it shares with the option above.
+        QCOMPARE(at("levelLabel")->y() + inkOf(at("levelLabel"), 0x0A007D).top(), 10);
+        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {},
+                          w->centralWidget()->mapTo(w, QPoint(300, 24)));
+        QCOMPARE(shown(), QStringLiteral("......... You 0 0 Normal 0300 open+"));
+
         const QRect caption = inkOf(at("helpButton"), 0, false, {3, 3, 51, 13});
-        QTest::mousePress(cell(*w, 8), Qt::LeftButton);
-        QTest::mousePress(at("helpButton"), Qt::LeftButton);
+        run("click:cell4 press:cell8 press:helpButton");
         QCOMPARE(inkOf(at("helpButton"), 0, false, {3, 3, 51, 13}), caption.translated(1, 1));  // pressed in
         // Down the left of the client area: New Game and Restart All raised, light blue in their bevels;
         // the board's frame and grid, three pixels wide, its corner closed. Along New Game, Computer and
@@ -163,24 +181,15 @@ private slots:
         QVERIFY(!inkOf(at("levelLabel"), 0x0A007D).isEmpty() &&
                 !inkOf(at("computerButton"), 0x808080).isEmpty() && !inkOf(cell(*w, 0), 0x0000FF).isEmpty() &&
                 !inkOf(cell(*w, 4), 0xFF0000).isEmpty());
-        // The X: 72 pt Tahoma, bold, centred across and set from the cell's top.
+        // The X: 72 pt Tahoma in its own bold face, not one made bold, centred across and set from the
+        // cell's top.
         const QFontMetrics metrics(QFont(QStringLiteral("Tahoma"), 72, QFont::Bold));
         const QRect glyph = metrics.tightBoundingRect(QStringLiteral("X"));
         const QRect ink = inkOf(cell(*w, 4), 0xFFFFFF, true);
-        QVERIFY2(qAbs(ink.left() - (121 - metrics.horizontalAdvance(QStringLiteral("X"))) / 2) <= 1 &&
+        QVERIFY2(QFontDatabase::styles(QStringLiteral("Tahoma")).contains(QStringLiteral("Bold")) &&
+                     qAbs(ink.left() - (121 - metrics.horizontalAdvance(QStringLiteral("X"))) / 2) <= 1 &&
                      qAbs(ink.top() - (metrics.ascent() + glyph.top())) <= 1,
                  qPrintable(QDebug::toString(ink)));
-    }
-
-    // The scoreboard's captions set from their labels' tops, the level's from row 10 of the client area;
-    // an option takes a click anywhere in its rectangle, right of its caption too, and the row it shares
-    // with the option above.
-    void captionsSitAndOptionsTakeClicksAsDrawn()
-    {
-        QCOMPARE(at("levelLabel")->y() + inkOf(at("levelLabel"), 0x0A007D).top(), 10);
-        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {},
-                          w->centralWidget()->mapTo(w, QPoint(300, 24)));
-        QCOMPARE(shown(), QStringLiteral("......... You 0 0 Normal 0300 open+"));
     }
 
     void everyControlReachesItsCommand_data()
@@ -216,9 +225,16 @@ private slots:
             {"click:nameLabel", named},
             {"key:nameLabel:Return", named},
             {"key:nameLabel:Space", named},
-            {"held:helpButton:Return held:nameLabel:Space held:nameLabel:Return drag:nameLabel drag:cell2",
-             unchanged},
-            {"trigger:aboutAction trigger:aboutAction", unchanged + 'A'}};
+            {"held:helpButton:Return held:nameLabel:Space", unchanged},
+            {"held:nameLabel:Return press:nameLabel drag:nameLabel press:cell2 drag:cell2", unchanged},
+            {"trigger:aboutAction trigger:aboutAction", unchanged + 'A'},
+            // Pressed green until let go, the right button too, which clicks nothing; a button disabled
+            // while held, or under a box that takes the mouse, lets go; a cell held as the window goes.
+            {"press:newGameButton:right", unchanged + " newGameButton"},
+            {"press:newGameButton:right release:newGameButton:right", unchanged},
+            {"click:newGameButton press:computerButton trigger:computerOpensAction", opened},
+            {"press:newGameButton press:cell2 box", unchanged},
+            {"press:cell2", "O.?.X.... Ann 1 1 Hard 0030 no-"}};
         for (const auto& [steps, after] : rows) {
             QTest::newRow(steps) << QString::fromLatin1(steps) << after;
         }
@@ -261,67 +277,47 @@ private slots:
         QCOMPARE(order.join(u' '), QStringLiteral("newGameButton computerButton restartAllButton helpButton "
                                                   "levelOption4 nameLabel newGameButton"));
         click("nameLabel");  // which leaves the focus where it was
-        QVERIFY(framed && at("nameLabel")->grab().toImage() == unfocused);
+        // Computer, reached by Tab, framed three pixels in.
+        QVERIFY(framed && at("nameLabel")->grab().toImage() == unfocused &&
+                inkOf(at("computerButton"), 0x88CAFF, true, {2, 2, 50, 6}).topLeft() == QPoint(1, 1));
         run("trigger:levelItem2 key:nameLabel:Backtab");
         QCOMPARE(QApplication::focusWidget(), at("levelOption2"));
         run("key:levelOption2:Up");
         QVERIFY(at("levelOption1")->hasFocus() && at<QRadioButton>("levelOption1")->isChecked());
     }
 
-    void pressesShowGreenUntilRelease()
-    {
-        const auto backColor = [&](const char* name) { return at<ColourButton>(name)->backColor(); };
-        // A cell: green while held, white on release, and only then the move.
-        QTest::mousePress(cell(*w, 4), Qt::LeftButton);
-        QCOMPARE(boardText(*w), QStringLiteral("....?...."));
-        QTest::mouseRelease(cell(*w, 4), Qt::LeftButton);
-        QCOMPARE(boardText(*w), QStringLiteral("O...X...."));
-        // The right button on a button: green, then light blue, and no click.
-        QTest::mousePress(at("newGameButton"), Qt::RightButton);
-        QCOMPARE(backColor("newGameButton"), colours::kPressGreen);
-        QTest::mouseRelease(at("newGameButton"), Qt::RightButton);
-        QCOMPARE(backColor("newGameButton"), colours::kLightBlue);
-        QCOMPARE(boardText(*w), QStringLiteral("O...X...."));
-        // A button disabled while held lets go at once.
-        run("click:newGameButton");
-        QTest::mousePress(at("computerButton"), Qt::LeftButton);
-        run("trigger:computerOpensAction");
-        QCOMPARE(backColor("computerButton"), colours::kLightBlue);
-        run("trigger:restartAllAction");
-        // No release comes once a box has opened over a press: a cell and a button let go.
-        QTest::mousePress(at("newGameButton"), Qt::LeftButton);
-        QTest::mousePress(cell(*w, 4), Qt::LeftButton);
-        QMessageBox box(w);
-        QTimer::singleShot(0, &box, &QDialog::accept);
-        box.exec();
-        QVERIFY(boardText(*w) == "........." && backColor("newGameButton") == colours::kLightBlue &&
-                !at<QPushButton>("newGameButton")->isDown());
-        QTest::mousePress(cell(*w, 1), Qt::LeftButton);  // and the window goes with a cell held
-    }
-
     // Shown literally and as plain text, over a game under way that stays as it was; Cancel keeps the name.
+    // One wider than its label shows its start.
     void namesAreShownExactlyAsTyped()
     {
         click("cell0");
-        const QString rest = shown().remove(QStringLiteral(" You "));
-        for (const QString& name : {QStringLiteral("W\u00e9<&>\u05d0 ").repeated(14286), QString(),
-                                    QStringLiteral("<img src=x>\t\U0001F3B2") + QChar(0) + u'B'}) {
+        const QString rest = shown().remove(QStringLiteral(" You ")),
+                      wide = QStringLiteral("<img src=x>\t\U0001F3B2") + QChar(0) + u'B';
+        QList<QImage> drawn;
+        for (const QString& name :
+             {QStringLiteral("W\u00e9<&>\u05d0 ").repeated(14286), QString(), wide, wide + u'C'}) {
             for (const auto& answer : {std::optional(name), std::optional<QString>()}) {
                 win->dialogs.nextName = answer;
                 click("nameLabel");
                 QCOMPARE(shown().remove(u' ' + name + u' '), rest);
             }
+            drawn << at("nameLabel")->grab().toImage();
         }
         QVERIFY(at<QLabel>("nameLabel")->textFormat() == Qt::PlainText && w->size() == w->minimumSize() &&
-                w->size() == w->maximumSize());
-        QCOMPARE(win->dialogs.prompts.at(0), QStringLiteral(" What is your name ? "));
+                w->size() == w->maximumSize() && drawn[2] == drawn[3] && drawn[1] != drawn[2] &&
+                win->dialogs.prompts.at(0) == " What is your name ? ");
     }
 
     // Each row's text and top (190, 550, 910, 1270, 1630 twips to the nearest pixel), drawn in italics
     // (making its font italic changes none of its pixels); the user as plain text without control
-    // characters, or the user's number when there is no name.
+    // characters, or the user's number when there is no name. The desktop's user is the login of the
+    // user database and its number, whatever $USER says.
     void aboutFillsTheBoxInPlace()
     {
+        qputenv("USER", "someone-else");
+        const QFileInfo self(QStringLiteral("/proc/self"));  // owned by our user, where there is one
+        QVERIFY(!self.exists() || SystemDesktop().userName() + u' ' + SystemDesktop().userId() ==
+                                      self.owner() + u' ' + QString::number(self.ownerId()));
         FakeDesktop desktop;
         for (const auto& [given, user] : {std::pair<QString, QString>{"player", "player"},
                                           {"", "user ID 1000"},

@@ -96,11 +96,10 @@ private slots:
             control->setProperty("text", QString());
             const auto [ink, contrast] = difference(with, control->grab().toImage());
             control->setProperty("text", text);
-            const QSize size = with.size();
             const qreal height = QFontMetricsF(control->font()).tightBoundingRect(text).height();
             QString seen;  // the text, its face, its ink in the grab's size, its contrast, its height
-            QDebug(&seen) << text << control->font().family() << ink << size << contrast << height;
-            QVERIFY2(ink.right() < size.width() - 1 && ink.bottom() < size.height() - 1, qPrintable(seen));
+            QDebug(&seen) << text << control->font().family() << ink << with.size() << contrast << height;
+            QVERIFY2(ink.right() < with.width() - 1 && ink.bottom() < with.height() - 1, qPrintable(seen));
             // As tall as the font measures it, to a pixel or two of hinting; not "=", whose measure is too
             // wide, nor disabled text, which some styles etch: drawn twice, a pixel apart, and in low
             // contrast.
