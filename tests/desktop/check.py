@@ -34,10 +34,12 @@ def start(procs, env, *cmd, **kw):
     return procs[-1]
 
 
-def stop(procs, keep=0):  # all but the first `keep`, last first
-    while len(procs) > keep:
+def stop(procs, keep=0):  # all but the first `keep`, last first; killed if still there 5 s after SIGTERM
+    while len(procs) > keep:  # (xfwm4 can hang on its way out on a loaded machine)
         procs[-1].terminate()
-        procs.pop().wait()
+        with contextlib.suppress(sp.TimeoutExpired):
+            procs[-1].wait(5)
+        procs.pop().kill()
 
 
 @contextlib.contextmanager
@@ -51,8 +53,7 @@ def session(size=None):  # a home of its own, and an X server of its own of `siz
                 start(procs, None, "Xvfb", "-displayfd", str(w), "-screen", "0", size + "x24", "-nolisten", "tcp", "-noreset",
                       pass_fds=[w])
                 os.close(w)
-                with os.fdopen(r) as display:
-                    env["DISPLAY"] = ":" + display.readline().strip()
+                env["DISPLAY"] = ":" + os.fdopen(r).readline().strip()
             yield env, procs
         finally:
             stop(procs)
@@ -128,6 +129,5 @@ def nobus(program):
 mode, program, wms = sys.argv[1], sys.argv[2], sys.argv[3:]
 if mode == "wm":
     with ThreadPoolExecutor(len(wms) * 2) as pool:
-        runs = [pool.submit(placements, program, wm, size) for wm in wms for size in ("1024x768", "320x240")]
-        sys.exit(any([run.result() for run in runs]))
+        sys.exit(any([run.result() for run in [pool.submit(placements, program, wm, size) for wm in wms for size in ("1024x768", "320x240")]]))
 sys.exit({"weston": weston, "nobus": nobus}[mode](program, *wms) or None)
