@@ -246,12 +246,11 @@ private slots:
         QFETCH(QString, after);
         // The player's left column (the box over the final position, and then the score), the
         // computer's diagonal, a name, and X in the centre.
-        click("levelOption3");
         QStringList boxes;
         win->dialogs.onOutcome = [&](QWidget* over, const QString& text) {
             boxes << text + u' ' + shown() + (over == w ? " over the game" : "");
         };
-        run("click:cell0 click:cell8 click:cell6 click:cell3 click:cell1 click:cell2");
+        run("click:levelOption3 click:cell0 click:cell8 click:cell6 click:cell3 click:cell1 click:cell2");
         QCOMPARE(boxes, (QStringList{"<< You Win >> X.OXO.XOX You 0 0 Hard 0030 no- over the game",
                                      "<< You Failed >> OXX.O...O You 0 1 Hard 0030 no- over the game"}));
         win->dialogs.nextName = QStringLiteral("Ann");

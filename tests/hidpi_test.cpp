@@ -75,9 +75,8 @@ private slots:
         // differs from it only there.
         const QImage selected = part(w, "levelOption4")->grab().toImage(),
                      unselected = part(w, "levelOption3")->grab().toImage();
-        const int side = selected.height();
-        const double dot =
-            difference(selected.copy(0, 0, side, side), unselected.copy(0, 0, side, side)).second;
+        const QRect square(0, 0, selected.height(), selected.height());
+        const double dot = difference(selected.copy(square), unselected.copy(square)).second;
         QVERIFY2(dot >= 4.5, qPrintable(QString::number(dot)));
         part(w, "newGameButton")->clearFocus();
         AboutDialog about(fixture.desktop, &w);

@@ -16,13 +16,11 @@ home=$(mktemp -d)
 export HOME="$home" XDG_CONFIG_HOME="$home" XDG_DATA_HOME="$home" XDG_CACHE_HOME="$home" XDG_RUNTIME_DIR="$home"
 # The X server takes the first free display and names it once it is ready, so
 # that runs side by side never race for one.
-Xvfb -displayfd 3 -nolisten tcp -noreset 3>"$home/display" 2>/dev/null &
-xvfb=$!
+Xvfb -displayfd 3 -nolisten tcp -noreset 3>"$home/display" 2>/dev/null & xvfb=$!
 for _ in $(seq 100); do [ -s "$home/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$home/display")" && unset WAYLAND_DISPLAY
 # The accessibility bus, started here rather than by D-Bus activation so that it is ours to end.
-"${ATSPI_BUS_LAUNCHER:-/usr/libexec/at-spi-bus-launcher}" --launch-immediately 2>/dev/null &
-bus=$!
+"${ATSPI_BUS_LAUNCHER:-/usr/libexec/at-spi-bus-launcher}" --launch-immediately 2>/dev/null & bus=$!
 trap 'kill $bus $xvfb 2>/dev/null; wait $bus $xvfb 2>/dev/null; rm -rf "$home"' EXIT
 for _ in $(seq 100); do
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \

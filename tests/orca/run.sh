@@ -37,8 +37,7 @@ if [ "$("$python" -c 'from orca import orca_platform; print(orca_platform.versio
 else
     button="push button" && described() { echo "New Game push button $1"; }
 fi
-notice=
-[ "${VOVODI_READER_VOICE:-}" = notice ] && notice="notification "
+[ "${VOVODI_READER_VOICE:-}" = notice ] && notice="notification " || notice=
 said=0
 # step KEY PLACES TEXT...: presses KEY (- for none), then waits, 10 s at most
 # each, for Orca to say each TEXT in turn. Of what Orca says from the key on,
