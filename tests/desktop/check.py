@@ -35,7 +35,7 @@ def start(procs, env, *cmd, **kw):
 
 
 def stop(procs, keep=0):  # all but the first `keep`, last first; killed if still there 5 s after SIGTERM
-    while len(procs) > keep:  # (xfwm4 can hang on its way out on a loaded machine)
+    while len(procs) > keep:  # (xfwm4 was seen hanging on its way out on a loaded machine)
         procs[-1].terminate()
         with contextlib.suppress(sp.TimeoutExpired):
             procs[-1].wait(5)
@@ -53,7 +53,8 @@ def session(size=None):  # a home of its own, and an X server of its own of `siz
                 start(procs, None, "Xvfb", "-displayfd", str(w), "-screen", "0", size + "x24", "-nolisten", "tcp", "-noreset",
                       pass_fds=[w])
                 os.close(w)
-                env["DISPLAY"] = ":" + os.fdopen(r).readline().strip()
+                with os.fdopen(r) as display:
+                    env["DISPLAY"] = ":" + display.readline().strip()
             yield env, procs
         finally:
             stop(procs)
@@ -129,5 +130,6 @@ def nobus(program):
 mode, program, wms = sys.argv[1], sys.argv[2], sys.argv[3:]
 if mode == "wm":
     with ThreadPoolExecutor(len(wms) * 2) as pool:
-        sys.exit(any([run.result() for run in [pool.submit(placements, program, wm, size) for wm in wms for size in ("1024x768", "320x240")]]))
+        runs = [pool.submit(placements, program, wm, size) for wm in wms for size in ("1024x768", "320x240")]
+        sys.exit(any([run.result() for run in runs]))
 sys.exit({"weston": weston, "nobus": nobus}[mode](program, *wms) or None)
